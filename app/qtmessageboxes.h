@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/messageboxes.h"
+
+class QWidget;
+
+// Message boxes on screen: modal, no icon, the buttons asked for.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : m_parent(parent) {}
+    MessageAnswer show(std::string_view text, std::string_view caption, MessageButtons buttons) override;
+
+private:
+    QWidget* m_parent;
+};
