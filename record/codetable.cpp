@@ -1,5 +1,7 @@
 #include "record/codetable.h"
 
+#include <vector>
+
 // Texts are Windows-1252, written as octal escapes. The typos of the catalogue are its own and stay.
 const std::array<CodeTableRow, CodeTableSize> CodeTable = {{
     {"SCH", "z", "1", "UC", "Undichte Rohrverbindung", "", ""},
@@ -146,17 +148,49 @@ std::string CodeTableRow::line() const {
     return l;
 }
 
-std::string CodeTableRow::paddedText() const { return padded(text, 45); }
+namespace {
 
-std::string CodeTableRow::paddedUnit(std::string_view unit) { return padded(unit, 3); }
+// Padded texts and units, and the observation rows by the first character of their code, made once.
+struct PreparedCatalogue {
+    std::array<std::string, CodeTableSize> text;
+    std::array<std::string, CodeTableSize> unit1;
+    std::array<std::string, CodeTableSize> unit2;
+    std::array<std::vector<const CodeTableRow*>, 256> observationsByFirst;
+
+    PreparedCatalogue() {
+        for (std::size_t i = 0; i < CodeTableSize; ++i) {
+            const CodeTableRow& row = CodeTable[i];
+            text[i] = padded(row.text, 45);
+            unit1[i] = padded(row.unit1, 3);
+            unit2[i] = padded(row.unit2, 3);
+            if (row.group == "SCH" && !row.code.empty())
+                observationsByFirst[static_cast<unsigned char>(row.code[0])].push_back(&row);
+        }
+    }
+};
+
+const PreparedCatalogue& prepared() {
+    static const PreparedCatalogue catalogue;
+    return catalogue;
+}
+
+std::size_t indexOf(const CodeTableRow* row) { return static_cast<std::size_t>(row - CodeTable.data()); }
+
+} // namespace
+
+std::string_view CodeTableRow::paddedText() const noexcept { return prepared().text[indexOf(this)]; }
+std::string_view CodeTableRow::paddedUnit1() const noexcept { return prepared().unit1[indexOf(this)]; }
+std::string_view CodeTableRow::paddedUnit2() const noexcept { return prepared().unit2[indexOf(this)]; }
 
 const CodeTableRow* lookupObservationCode(std::string_view kuerzel) noexcept {
-    for (const CodeTableRow& row : CodeTable) {
-        if (row.group != "SCH")
-            continue;
-        const std::string_view code = row.code.substr(0, 4);
+    if (kuerzel.empty())
+        return nullptr;
+    // Rows in catalogue order whose code begins with the field's first character: the first whose
+    // whole code begins the field is the one the catalogue order gives.
+    for (const CodeTableRow* row : prepared().observationsByFirst[static_cast<unsigned char>(kuerzel[0])]) {
+        const std::string_view code = row->code.substr(0, 4);
         if (kuerzel.size() >= code.size() && kuerzel.substr(0, code.size()) == code)
-            return &row;
+            return row;
     }
     return nullptr;
 }

@@ -16,10 +16,10 @@ struct CodeTableRow {
     std::string_view unit2;
 
     std::string line() const;
-    // The text blank-padded to its 45 columns.
-    std::string paddedText() const;
-    // A unit blank-padded to its three columns.
-    static std::string paddedUnit(std::string_view unit);
+    // The text blank-padded to its 45 columns, and the units to their three.
+    std::string_view paddedText() const noexcept;
+    std::string_view paddedUnit1() const noexcept;
+    std::string_view paddedUnit2() const noexcept;
 };
 
 inline constexpr std::size_t CodeTableSize = 124;

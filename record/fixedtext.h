@@ -27,6 +27,14 @@ struct FixedText {
         std::memcpy(text, s.data(), n);
         std::memset(text + n, 0, N - n);
     }
+    // Takes the characters of s without its blanks.
+    void assignWithoutBlanks(std::string_view s) noexcept {
+        std::size_t n = 0;
+        for (char c : s)
+            if (c != ' ' && n < capacity)
+                text[n++] = c;
+        std::memset(text + n, 0, N - n);
+    }
     void append(std::string_view s) noexcept {
         const std::size_t have = size();
         const std::size_t n = std::min(s.size(), capacity - have);

@@ -58,9 +58,8 @@ bool manholesMatch(const IsybauLine& line, const Target& target) {
 
 // The header fields of the found section's "HI 3" line.
 void readHi3Header(const IsybauLine& line, HaltungRecord& record) {
-    const std::string length = line.withoutBlanks(65, 70);
-    record.untLaengeText.assign(length);
-    record.untLaenge = readDecimal(length);
+    record.untLaengeText.assignWithoutBlanks(line.verbatim(65, 70));
+    record.untLaenge = readDecimal(record.untLaengeText.view());
     record.untLaengeText.append("m");
 
     record.untRichtung.assign(line.verbatim(63, 63));
@@ -72,19 +71,19 @@ void readHi3Header(const IsybauLine& line, HaltungRecord& record) {
         record.material.trimRight();
     }
 
-    record.profilart.assign(line.withoutBlanks(39, 40));
+    record.profilart.assignWithoutBlanks(line.verbatim(39, 40));
     if (const CodeTableRow* row = lookupProfile(record.profilart.view())) {
         record.profilart.append("  ");
         record.profilart.append(row->text);
         record.profilart.trimRight();
     }
 
-    record.profilHoehe.assign(line.withoutBlanks(41, 44));
-    record.profilBreite.assign(line.withoutBlanks(45, 48));
+    record.profilHoehe.assignWithoutBlanks(line.verbatim(41, 44));
+    record.profilBreite.assignWithoutBlanks(line.verbatim(45, 48));
     if (record.profilart[0] == '0' && record.profilBreite.empty())
-        record.profilBreite.assign(line.withoutBlanks(41, 44));
+        record.profilBreite.assignWithoutBlanks(line.verbatim(41, 44));
 
-    record.videokassette.assign(line.withoutBlanks(72, 74));
+    record.videokassette.assignWithoutBlanks(line.verbatim(72, 74));
 }
 
 bool startsWith(std::string_view s, std::string_view prefix) {
@@ -106,12 +105,14 @@ void readObservation(const IsybauLine& line, HaltungRecord& record) {
     // Video counter: the digits fill the template "00:00:00:00" from the right.
     char counter[] = "00:00:00:00";
     static constexpr int Slots[] = {10, 9, 7, 6, 4, 3, 1, 0};
-    const std::string digits = line.withoutBlanks(22, 32);
-    for (std::size_t k = 0; k < 8 && k < digits.size(); ++k)
-        counter[Slots[k]] = digits[digits.size() - 1 - k];
+    FixedText<12> digits;
+    digits.assignWithoutBlanks(line.verbatim(22, 32));
+    const std::string_view counterDigits = digits.view();
+    for (std::size_t k = 0; k < 8 && k < counterDigits.size(); ++k)
+        counter[Slots[k]] = counterDigits[counterDigits.size() - 1 - k];
     z.videozaehler.assign(counter);
 
-    z.bilddatei.assign(line.withoutBlanks(38, 49));
+    z.bilddatei.assignWithoutBlanks(line.verbatim(38, 49));
     z.kuerzel.assign(line.verbatim(50, 53));
     const std::string_view code = z.kuerzel.view();
     if (startsWith(code, "IAB"))
@@ -119,8 +120,8 @@ void readObservation(const IsybauLine& line, HaltungRecord& record) {
 
     if (const CodeTableRow* row = lookupObservationCode(code)) {
         z.langtext.assign(row->paddedText());
-        z.einheit1.assign(CodeTableRow::paddedUnit(row->unit1));
-        z.einheit2.assign(CodeTableRow::paddedUnit(row->unit2));
+        z.einheit1.assign(row->paddedUnit1());
+        z.einheit2.assign(row->paddedUnit2());
     }
     if (startsWith(code, "II"))
         z.langtext.assign(line.verbatim(57, 80));
@@ -133,16 +134,16 @@ void readObservation(const IsybauLine& line, HaltungRecord& record) {
         (mark == 'A' ? pair.anfang : pair.ende) = z.station;
     }
 
-    z.quant1.assign(line.withoutBlanks(57, 62));
+    z.quant1.assignWithoutBlanks(line.verbatim(57, 62));
     z.quant1.append(z.einheit1.view());
     if (startsWith(code, "HL"))
         record.haltungsLaenge.assign(z.quant1.view());
-    z.quant2.assign(line.withoutBlanks(65, 70));
+    z.quant2.assignWithoutBlanks(line.verbatim(65, 70));
     z.quant2.append(z.einheit2.view());
 
-    z.rissbreite.assign(line.withoutBlanks(72, 75));
-    z.posVon.assign(line.withoutBlanks(77, 78));
-    z.posBis.assign(line.withoutBlanks(79, 80));
+    z.rissbreite.assignWithoutBlanks(line.verbatim(72, 75));
+    z.posVon.assignWithoutBlanks(line.verbatim(77, 78));
+    z.posBis.assignWithoutBlanks(line.verbatim(79, 80));
 }
 
 // Reads the found section from its "HI 3" line on: the header, then every "HI 4" line that follows.

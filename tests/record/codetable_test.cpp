@@ -54,8 +54,8 @@ TEST(CodeTable, ObservationLookupTakesTheFirstRowWhoseCodeBeginsTheField) {
         ASSERT_NE(row, nullptr) << c.kuerzel;
         EXPECT_EQ(row->text, c.text);
         EXPECT_EQ(row->paddedText().size(), 45u);
-        EXPECT_EQ(CodeTableRow::paddedUnit(row->unit1), c.unit1);
-        EXPECT_EQ(CodeTableRow::paddedUnit(row->unit2), c.unit2);
+        EXPECT_EQ(row->paddedUnit1(), c.unit1);
+        EXPECT_EQ(row->paddedUnit2(), c.unit2);
     }
 }
 
