@@ -14,5 +14,6 @@ public:
 
     // Runs member `member` (names compare without regard to case) with positional arguments. Throws
     // AutomationError on an unknown member, unfit arguments or a failure inside the application.
-    virtual AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) = 0;
+    virtual AutoValue invoke(std::string_view member, InvokeKind kind,
+                             const std::vector<AutoValue>& args) = 0;
 };

@@ -1,7 +1,7 @@
 #include "excel/autovalue.h"
 
-#include "excel/autoobject.h"
 #include "excel/automationerror.h"
+#include "excel/autoobject.h"
 
 #include <cstdio>
 
@@ -9,20 +9,26 @@ namespace {
 
 const char* typeName(AutoValue::Type type) {
     switch (type) {
-    case AutoValue::Type::Empty: return "EMPTY";
-    case AutoValue::Type::Int32: return "I4";
-    case AutoValue::Type::Double: return "R8";
-    case AutoValue::Type::Bool: return "BOOL";
-    case AutoValue::Type::String: return "BSTR";
-    case AutoValue::Type::Object: return "DISPATCH";
+    case AutoValue::Type::Empty:
+        return "EMPTY";
+    case AutoValue::Type::Int32:
+        return "I4";
+    case AutoValue::Type::Double:
+        return "R8";
+    case AutoValue::Type::Bool:
+        return "BOOL";
+    case AutoValue::Type::String:
+        return "BSTR";
+    case AutoValue::Type::Object:
+        return "DISPATCH";
     }
     return "?";
 }
 
 [[noreturn]] void wrongType(AutoValue::Type wanted, AutoValue::Type held) {
-    throw AutomationError(AutomationErrorKind::BadArguments,
-                          std::string("type mismatch: ") + typeName(wanted) + " expected, " + typeName(held) +
-                              " given");
+    throw AutomationError(AutomationErrorKind::BadArguments, std::string("type mismatch: ") +
+                                                                 typeName(wanted) + " expected, " +
+                                                                 typeName(held) + " given");
 }
 
 } // namespace
@@ -62,7 +68,8 @@ const AutoRef& AutoValue::asObject() const {
     wrongType(Type::Object, type());
 }
 
-AutoValue AutoValue::invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) const {
+AutoValue AutoValue::invoke(std::string_view member, InvokeKind kind,
+                            const std::vector<AutoValue>& args) const {
     const auto* object = std::get_if<AutoRef>(&m_value);
     if (!object)
         throw AutomationError(AutomationErrorKind::NotAnObject,
@@ -93,7 +100,8 @@ std::string AutoValue::describe() const {
     char buf[64];
     switch (type()) {
     case Type::Empty:
-    case Type::Object: break;
+    case Type::Object:
+        break;
     case Type::Int32:
         std::snprintf(buf, sizeof buf, " %d", static_cast<int>(std::get<std::int32_t>(m_value)));
         out += buf;
@@ -102,8 +110,12 @@ std::string AutoValue::describe() const {
         std::snprintf(buf, sizeof buf, " %.17g", std::get<double>(m_value));
         out += buf;
         break;
-    case Type::Bool: out += std::get<bool>(m_value) ? " true" : " false"; break;
-    case Type::String: out += " \"" + std::get<std::string>(m_value) + "\""; break;
+    case Type::Bool:
+        out += std::get<bool>(m_value) ? " true" : " false";
+        break;
+    case Type::String:
+        out += " \"" + std::get<std::string>(m_value) + "\"";
+        break;
     }
     return out;
 }

@@ -151,8 +151,8 @@ void TExcelOle::CellValueGet(std::string_view sheetName, int row, AutoValue& val
     }
 }
 
-void TExcelOle::RangeFormulaSet(std::string_view sheetName, std::string_view address, std::string_view formula,
-                                const AutoValue& workbook) {
+void TExcelOle::RangeFormulaSet(std::string_view sheetName, std::string_view address,
+                                std::string_view formula, const AutoValue& workbook) {
     m_lastFailed = false;
     try {
         AutoValue sheet;
@@ -193,7 +193,8 @@ void TExcelOle::ColumnFormatSet(std::string_view sheetName, std::string_view col
     }
 }
 
-void TExcelOle::ColumnAutoFit(std::string_view sheetName, std::string_view columns, const AutoValue& workbook) {
+void TExcelOle::ColumnAutoFit(std::string_view sheetName, std::string_view columns,
+                              const AutoValue& workbook) {
     m_lastFailed = false;
     try {
         AutoValue sheet;
