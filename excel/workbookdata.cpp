@@ -1,0 +1,167 @@
+#include "excel/workbookdata.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr std::string_view SheetBaseName = "Tabelle";
+constexpr std::size_t MaxSheetName = 31;
+constexpr double MaxWidth = 255.0;
+
+unsigned char foldCase(unsigned char c) {
+    if (c < 0x80)
+        return static_cast<unsigned char>(std::tolower(c));
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+        return static_cast<unsigned char>(c + 0x20); // Windows-1252 capitals À..Þ
+    if (c == 0x8A || c == 0x8C || c == 0x8E)
+        return static_cast<unsigned char>(c + 0x10); // Š Œ Ž
+    if (c == 0x9F)
+        return 0xFF; // Ÿ
+    return c;
+}
+
+// Width in pixels of one character in the standard font (Arial 10 at 96 dpi); a digit is 7 pixels.
+int charPixels(unsigned char c) {
+    switch (c) {
+    case 'i':
+    case 'j':
+    case 'l':
+    case '.':
+    case ',':
+    case ':':
+    case ';':
+    case '\'':
+    case '|':
+    case '!':
+    case 'I':
+        return 3;
+    case ' ':
+    case 'f':
+    case 't':
+    case 'r':
+    case '(':
+    case ')':
+    case '[':
+    case ']':
+    case '/':
+    case '\\':
+    case '-':
+        return 4;
+    case 'm':
+    case 'M':
+    case 'W':
+    case 0x89:
+    case 0x8C:
+    case 0x9C:
+        return 11;
+    case 'w':
+        return 9;
+    default:
+        break;
+    }
+    if (std::isupper(c) || (c >= 0xC0 && c <= 0xDE))
+        return 9;
+    return 7;
+}
+
+} // namespace
+
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return foldCase(static_cast<unsigned char>(x)) == foldCase(static_cast<unsigned char>(y));
+    });
+}
+
+WorkbookData::WorkbookData(std::string bookName) : name(std::move(bookName)) {
+    sheets.push_back(std::make_shared<SheetData>(std::string(SheetBaseName) + "1"));
+    m_sheetCounter = 1;
+}
+
+std::shared_ptr<SheetData> WorkbookData::addSheet() {
+    std::string sheetName;
+    do {
+        sheetName = std::string(SheetBaseName) + std::to_string(++m_sheetCounter);
+    } while (findSheet(sheetName));
+    auto sheet = std::make_shared<SheetData>(sheetName);
+    const int position = std::clamp(activeSheet, 0, static_cast<int>(sheets.size()));
+    sheets.insert(sheets.begin() + position, sheet);
+    activeSheet = position;
+    return sheet;
+}
+
+std::shared_ptr<SheetData> WorkbookData::findSheet(std::string_view sheetName) const {
+    for (const auto& sheet : sheets)
+        if (equalsNoCase(sheet->name(), sheetName))
+            return sheet;
+    return nullptr;
+}
+
+std::string WorkbookData::sheetNameProblem(std::string_view sheetName, const SheetData* sheet) const {
+    if (sheetName.empty())
+        return "a sheet name must not be empty";
+    if (sheetName.size() > MaxSheetName)
+        return "a sheet name has at most 31 characters";
+    if (sheetName.find_first_of(":\\/?*[]") != std::string_view::npos)
+        return "a sheet name must not hold any of : \\ / ? * [ ]";
+    if (sheetName.front() == '\'' || sheetName.back() == '\'')
+        return "a sheet name must not begin or end with an apostrophe";
+    if (equalsNoCase(sheetName, "History"))
+        return "\"History\" is reserved";
+    const auto other = findSheet(sheetName);
+    if (other && other.get() != sheet)
+        return "another sheet already has that name";
+    return {};
+}
+
+std::string WorkbookData::shownText(const SheetData& sheet, const Cell& cell) const {
+    switch (cell.kind) {
+    case CellKind::Blank:
+        return {};
+    case CellKind::Text:
+        return std::string(strings.at(static_cast<std::uint32_t>(cell.payload)));
+    case CellKind::Bool:
+        return cell.payload ? "WAHR" : "FALSCH";
+    case CellKind::Formula:
+        return sheet.formula(static_cast<std::uint32_t>(cell.payload));
+    case CellKind::Number: {
+        // The general format shows up to eleven characters of a number.
+        char text[40];
+        const double value = cell.number();
+        for (int digits = 10; digits >= 1; --digits) {
+            std::snprintf(text, sizeof text, "%.*G", digits, value);
+            if (std::strlen(text) <= 11)
+                break;
+        }
+        return text;
+    }
+    }
+    return {};
+}
+
+void WorkbookData::autoFit(SheetData& sheet, int left, int right) const {
+    const int last = std::min(right, std::max(sheet.columnCount(), left));
+    std::vector<int> pixels(static_cast<std::size_t>(last - left + 1), 0);
+    const CellRect rect{1, left, CellRect::MaxRows, last};
+    sheet.forEachCell(rect, [&](int, Cell& cell) {
+        int width = 0;
+        for (const char c : shownText(sheet, cell))
+            width += charPixels(static_cast<unsigned char>(c));
+        int& widest = pixels[static_cast<std::size_t>(cell.column - (left - 1))];
+        widest = std::max(widest, width);
+    });
+    for (int c = left; c <= last; ++c) {
+        const int width = pixels[static_cast<std::size_t>(c - left)];
+        if (width == 0) {
+            if (sheet.column(c - 1).width >= 0)
+                sheet.setColumnWidth(c - 1, SheetData::StandardWidth);
+            continue;
+        }
+        // Excel adds a margin of a few pixels and keeps widths in 1/256 of a character.
+        const double chars = std::ceil((width + 3) / 7.0 * 256.0) / 256.0;
+        sheet.setColumnWidth(c - 1, std::min(chars, MaxWidth));
+    }
+}
