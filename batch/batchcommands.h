@@ -31,3 +31,4 @@ void writeUtf8(std::FILE* stream, std::string_view cp1252);
 
 int runList(const BatchArgs& args);
 int runRecord(const BatchArgs& args);
+int runExport(const BatchArgs& args);

@@ -19,6 +19,11 @@ const Command Commands[] = {
     {"record", runRecord, "record FILE N",
      "Parses section N of FILE and prints its record as one JSON object (exit status 3 when\n"
      "      section N is not found; HaltungFound is then 0)."},
+    {"export", runExport, "export PATH [--one-workbook] [--xlsx]",
+     "PATH a file: exports its sections as \"Excel - Export\" does, to exceldat/<name>.xls beside it.\n"
+     "      PATH a folder: exports every *.h file of it, one workbook per file in exceldat/, or with\n"
+     "      --one-workbook all into isybau_h.xls in the folder. --xlsx writes .xlsx workbooks instead.\n"
+     "      Prints one line per workbook written."},
 };
 
 void printHelp(std::FILE* stream) {
