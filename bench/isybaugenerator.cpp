@@ -1,6 +1,7 @@
 #include "bench/isybaugenerator.h"
 
 #include <cstdio>
+#include <limits>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
@@ -17,7 +18,9 @@ void putRight(char* line, int first, int last, const char* text) {
 
 } // namespace
 
-long long writeGeneratedIsybauFile(const std::string& path, std::size_t bytes, int observations) {
+namespace {
+
+long long writeGenerated(const std::string& path, std::size_t bytes, long long maxSections, int observations) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "wb"), &std::fclose);
     if (!f)
         throw std::runtime_error("cannot write " + path);
@@ -26,7 +29,7 @@ long long writeGeneratedIsybauFile(const std::string& path, std::size_t bytes, i
     long long sections = 0;
     std::size_t written = 0;
     char buf[32];
-    while (written + out.size() < bytes) {
+    while (written + out.size() < bytes && sections < maxSections) {
         ++sections;
         char line[81];
         if (sections % 50 == 1) {
@@ -78,4 +81,14 @@ long long writeGeneratedIsybauFile(const std::string& path, std::size_t bytes, i
     }
     written += std::fwrite(out.data(), 1, out.size(), f.get());
     return sections;
+}
+
+} // namespace
+
+long long writeGeneratedIsybauFile(const std::string& path, std::size_t bytes, int observations) {
+    return writeGenerated(path, bytes, std::numeric_limits<long long>::max(), observations);
+}
+
+void writeGeneratedIsybauSections(const std::string& path, long long sections, int observations) {
+    writeGenerated(path, static_cast<std::size_t>(-1), sections, observations);
 }

@@ -1,5 +1,6 @@
 // Loading, listing and parsing speed on a large generated file.
 //   load_bench generate FILE MEGABYTES [OBSERVATIONS]   writes the file
+//   load_bench sections FILE SECTIONS [OBSERVATIONS]    writes a file of that many sections
 //   load_bench load FILE     read + convert + count + list; prints MB/s and peak memory
 //   load_bench parse FILE    load, then parse every section; prints MB/s of text
 #include "bench/isybaugenerator.h"
@@ -34,6 +35,10 @@ int main(int argc, char** argv) {
         const long long sections = writeGeneratedIsybauFile(argv[2], std::strtoull(argv[3], nullptr, 10) << 20,
                                                             argc > 4 ? std::atoi(argv[4]) : 20);
         std::printf("generated %s: %lld sections\n", argv[2], sections);
+        return 0;
+    }
+    if (argc >= 4 && std::strcmp(argv[1], "sections") == 0) {
+        writeGeneratedIsybauSections(argv[2], std::atoll(argv[3]), argc > 4 ? std::atoi(argv[4]) : 20);
         return 0;
     }
     if (argc != 3) {

@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libxlsxwriter-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    python3 python3-xlrd poppler-utils fonts-liberation xvfb xauth
+    python3 python3-xlrd poppler-utils fonts-liberation xvfb xauth time
 )
 
 missing=()

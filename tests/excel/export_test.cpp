@@ -148,7 +148,7 @@ TEST_F(Export, OneRowPerObservationWithTheValuesOfItsSection) {
     for (int column = 18; column <= 22; ++column)
         EXPECT_FALSE(s.cells.count({2, column})) << column;
     EXPECT_EQ(value(s, 2, 23), "00:00:12:34");
-    // The section without observations gives no row; section 3 follows at once, with the flow.
+    // The section without observations gives no row; section 3 follows at once.
     EXPECT_EQ(value(s, 4, 1), "3   ");
     EXPECT_EQ(value(s, 4, 9), "gegen FR");
     // the "HL" length of section 1 stands in every row of it, the first rows included
