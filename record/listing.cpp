@@ -21,7 +21,8 @@ namespace {
 // Copies columns first..last of the line verbatim to the row, starting at row position pos (1-based).
 void copyField(char* row, int pos, const IsybauLine& line, int first, int last) {
     const std::string_view field = line.verbatim(first, last);
-    std::memcpy(row + pos - 1, field.data(), field.size());
+    if (!field.empty())
+        std::memcpy(row + pos - 1, field.data(), field.size());
 }
 
 } // namespace
@@ -42,7 +43,8 @@ Listing buildListing(std::string_view text) {
         if (line.isRecord('1')) {
             const std::string_view date = line.verbatim(5, 14);
             untDatumLength = date.size();
-            std::memcpy(untDatum, date.data(), date.size());
+            if (!date.empty())
+                std::memcpy(untDatum, date.data(), date.size());
         } else if (line.isRecord('2')) {
             seenHi2 = true;
             copyField(row, 70, line, 5, 14);
