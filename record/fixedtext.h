@@ -24,13 +24,16 @@ struct FixedText {
     void clear() noexcept { std::memset(text, 0, N); }
     void assign(std::string_view s) noexcept {
         const std::size_t n = std::min(s.size(), capacity);
-        std::memcpy(text, s.data(), n);
+        // An empty view may carry no pointer at all, which memcpy must not be given.
+        if (n != 0)
+            std::memcpy(text, s.data(), n);
         std::memset(text + n, 0, N - n);
     }
     void append(std::string_view s) noexcept {
         const std::size_t have = size();
         const std::size_t n = std::min(s.size(), capacity - have);
-        std::memcpy(text + have, s.data(), n);
+        if (n != 0)
+            std::memcpy(text + have, s.data(), n);
         text[have + n] = '\0';
     }
     // Cuts trailing blanks off the text in place.
