@@ -37,6 +37,8 @@ int run(QApplication& app) {
     mainForm.setSchSuchForm(&schSuchForm);
     mainForm.setTheoForm(&theoForm);
 
+    // Closing the main window ends the program, whatever other window is still open.
+    QObject::connect(&mainForm, &TMainForm::formClosed, &app, [] { QCoreApplication::exit(0); });
     mainForm.show();
     // A file named on the command line opens as if it had been chosen with "&Öffnen".
     const QStringList arguments = QCoreApplication::arguments();

@@ -179,7 +179,7 @@ void TMainForm::buildToolPanel(QWidget* panel) {
         QStyle::StandardPixmap kind;
         void (TMainForm::*handler)();
     } glyphButtons[] = {
-        {"SBtn_Theo", QStringLiteral("Erl\u00E4uterungen zum Programm"), QStyle::SP_DialogHelpButton,
+        {"SBtn_Theo", QStringLiteral("Erl\u00E4uterungen zum Programm"), QStyle::SP_MessageBoxQuestion,
          &TMainForm::SBtn_TheoClick},
         {"AboutBtn", QStringLiteral("Info zu Hersteller"), QStyle::SP_MessageBoxInformation, &TMainForm::AboutBtnClick},
         {"FileExitBtn", QStringLiteral("Programm beenden "), QStyle::SP_DialogCloseButton,
@@ -330,6 +330,7 @@ void TMainForm::FormClose() {
 void TMainForm::closeEvent(QCloseEvent* event) {
     FormClose();
     event->accept();
+    emit formClosed();
 }
 
 int TMainForm::currentRow() const { return m_grid->currentIndex().row(); }

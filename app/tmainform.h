@@ -71,6 +71,10 @@ public:
     std::string_view searchRowText(int row) const override;
     void selectSearchRow(int row) override;
 
+signals:
+    // The user closed the window (after FormClose); the program ends with it.
+    void formClosed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -325,9 +325,12 @@ TEST_F(MainFormTest, ClosingTheWindowRunsTheCloseHookButExitDoesNot) {
     EXPECT_EQ(exited, 2);
     EXPECT_EQ(closed, 0);
 
+    int ended = 0;
+    QObject::connect(&form, &TMainForm::formClosed, [&ended] { ++ended; });
     form.show();
     EXPECT_TRUE(form.close());
     EXPECT_EQ(closed, 1);
+    EXPECT_EQ(ended, 1);
 }
 
 TEST_F(MainFormTest, AboutAndExplanationsAreShownModally) {
