@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// Message boxes on screen: modal, no icon, the buttons asked for.
+// Message boxes on screen: modal, no icon, the buttons asked for; over the given window, or else over
+// the window that is active when the message comes.
 class QtMessageBoxes final : public MessageBoxes {
 public:
     explicit QtMessageBoxes(QWidget* parent = nullptr) : m_parent(parent) {}

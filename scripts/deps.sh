@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libxlsxwriter-dev zlib1g-dev
+    qt6-base-dev qt6-translations-l10n libxlsxwriter-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     python3 python3-xlrd poppler-utils fonts-liberation xvfb xauth time

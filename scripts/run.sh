@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh
 cmake --preset default >/dev/null
-cmake --build build -j"${TELMORA_JOBS:-2}" --target telmora-batch
-exec build/telmora-batch list samples/kanalnetz.h
+cmake --build build -j"${TELMORA_JOBS:-2}" --target telmora
+exec build/telmora samples/kanalnetz.h
