@@ -20,6 +20,9 @@ constexpr Rgb Grey{128, 128, 128};
 // The window's font, used for every text of the graphic.
 const CanvasFont ScreenFont{"MS Sans Serif", 8.0, 11, false};
 
+// Height of a text cell of the screen font, with room to spare.
+constexpr int TextCellHeight = 15;
+
 // Y(v) = trunc(Y0 + 5.0 * v).
 int StationY(int y0, double station) noexcept {
     return SaturatingTrunc(y0 + StationScale * station);
@@ -219,6 +222,19 @@ FrameBounds SectionGraphicFrame(const HaltungRecord& record, int windowWidth, in
                                                          : SaturatingTrunc(pipeHeight + 120.0);
     f.height = std::max(0, height);
     return f;
+}
+
+int SectionGraphicBottom(const HaltungRecord& record, const SectionGraphicView& view) noexcept {
+    const FrameBounds f = SectionGraphicFrame(record, view.windowWidth, view.frameTop);
+    const int y0 = view.frameTop + 150;
+    const int yEnd = SaturatingTrunc(y0 + StationScale * (record.untLaenge - 1.0));
+    int bottom = std::max(SaturatingAdd(f.top, f.height), SaturatingAdd(yEnd, 25 + TextCellHeight));
+    int r = y0 - 15;
+    for (const ZustandEntry& z : Observations(record))
+        r = NextScreenRowLine(r, z.station, y0);
+    if (!Observations(record).empty())
+        bottom = std::max(bottom, SaturatingAdd(r, TextCellHeight - 6));
+    return bottom;
 }
 
 int NextScreenRowLine(int rowLine, double station, int stationZeroY) noexcept {

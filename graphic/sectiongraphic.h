@@ -25,6 +25,11 @@ struct SectionGraphicView {
 // pipe and every observation row.
 FrameBounds SectionGraphicFrame(const HaltungRecord& record, int windowWidth, int frameTop) noexcept;
 
+// The lowest client pixel row the drawing reaches: the frame's lower edge, or the end manhole with its
+// name or the last observation row where they lie below it (the frame's height rule leaves up to 60
+// pixels of them out). The window scrolls this far.
+int SectionGraphicBottom(const HaltungRecord& record, const SectionGraphicView& view) noexcept;
+
 // The row line of the next observation on screen: 15 pixels below the previous one, but never above
 // the observation's own station. rowLine starts at stationZeroY - 15.
 int NextScreenRowLine(int rowLine, double station, int stationZeroY) noexcept;

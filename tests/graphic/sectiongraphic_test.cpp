@@ -83,6 +83,36 @@ INSTANTIATE_TEST_SUITE_P(
                     FrameCase{0.0, {}, 120},                  // -15 < 0
                     FrameCase{-10.0, {}, 165}));              // -15 >= -50
 
+struct BottomCase {
+    double untLaenge;
+    std::vector<double> stations;
+    int bottom;
+};
+
+class DrawingBottom : public testing::TestWithParam<BottomCase> {};
+
+TEST_P(DrawingBottom, ReachesTheEndManholeNameAndTheLastRow) {
+    HaltungRecord r = Section(GetParam().untLaenge);
+    for (double s : GetParam().stations)
+        AddZustand(r, s);
+    EXPECT_EQ(SectionGraphicBottom(r, {}), GetParam().bottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DrawingBottom,
+                         testing::Values(BottomCase{20.0, {}, 335}, // name at 320, frame ends at 270
+                                         BottomCase{
+                                             10.0, {0, 0, 0, 0, 0, 0}, 305}, // frame ends below the rows
+                                         BottomCase{10.0, {9.9}, 285},       // name below the row at 249
+                                         BottomCase{-100.0, {}, 215}));      // frame 165 high
+
+TEST(SectionGraphic, BottomFollowsTheRowsDrawnEvenWhenTheRecordsRowPositionIsStale) {
+    HaltungRecord r = Section(10.0);
+    for (int i = 0; i < 20; ++i)
+        AddZustand(r, 0.0);
+    r.lastLabelPos = -15;
+    EXPECT_EQ(SectionGraphicBottom(r, {}), 200 + 19 * 15 + 9);
+}
+
 TEST(SectionGraphic, HeaderRowsInTheirColoursOnSilver) {
     const RecordingCanvas canvas = Draw(Section());
     struct Cell {
