@@ -52,6 +52,8 @@ PrintResult PrintSectionGraphic(PrintDevice& device, const HaltungRecord& record
         PrintSectionPage(canvas, layout, record, page);
         PrintPageFooter(canvas, layout, layout.OuterRect, settings.footerTitle, page + 1, pages,
                         settings.date);
+        if (settings.afterPage)
+            settings.afterPage();
         if (page < pages - 1 && !device.newPage())
             return DeviceFailed(device, settings, pages);
     }

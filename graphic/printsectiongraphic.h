@@ -3,6 +3,7 @@
 #include "app/messageboxes.h"
 #include "graphic/printpage.h"
 
+#include <functional>
 #include <string>
 
 class PrintDevice;
@@ -14,6 +15,9 @@ struct PrintJobSettings {
     std::string loadedFileName;                              // "Dateiname" in the header table
     std::string footerTitle = std::string(ApplicationTitle); // left in the footer
     PrintDate date = TodaysDate();                           // right in the footer
+    // Called after each page is drawn, so that a long run can handle pending window events (a cancel
+    // button) while its job prints, as a printer driver's abort callback does.
+    std::function<void()> afterPage;
 };
 
 enum class PrintStatus { Printed, TooManyPages, PageTooSmall, DeviceFailed };

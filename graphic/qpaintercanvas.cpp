@@ -30,6 +30,10 @@ QPainterCanvas::QPainterCanvas(QPainter& painter)
     m_pen = QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     m_pen.setCosmetic(false);
     m_painter.setPen(m_pen);
+    if (painter.device() != nullptr && painter.transform().isIdentity()) {
+        m_visibleTop = 0;
+        m_visibleBottom = painter.device()->height() - 1;
+    }
 }
 
 void QPainterCanvas::setPen(Rgb colour, int width) {
@@ -97,8 +101,12 @@ void QPainterCanvas::polygon(const CanvasPoint* points, int count) {
 void QPainterCanvas::textOut(int x, int y, std::string_view text) {
     if (text.empty())
         return;
-    const QString s = toQString(text);
     const QPoint at = point(x, y);
+    // A long drawing on a window-sized image puts most rows off the device; laying them out costs time.
+    if (m_visibleBottom >= m_visibleTop &&
+        (at.y() > m_visibleBottom || at.y() + m_metrics.height() < m_visibleTop))
+        return;
+    const QString s = toQString(text);
     const QRect cell(at, QSize(m_metrics.horizontalAdvance(s), m_metrics.height()));
     m_painter.fillRect(cell, m_brush);
     m_painter.setPen(m_textColour);

@@ -34,4 +34,7 @@ private:
     QColor m_textColour{Qt::black};
     QPoint m_position;
     QFontMetrics m_metrics;
+    // Rows of the device outside which texts are not drawn at all; empty when the painter is transformed.
+    int m_visibleTop = 0;
+    int m_visibleBottom = -1;
 };

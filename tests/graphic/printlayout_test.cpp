@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <limits>
 #include <vector>
 
@@ -40,6 +42,10 @@ struct PaginationCase {
     int pipePages;     // m
     double lastSlice;  // B_{m-1}, when m > 0
 };
+
+void PrintTo(const PaginationCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Pagination : public testing::TestWithParam<PaginationCase> {};
 
@@ -97,6 +103,10 @@ struct LimitCase {
     double station;
     bool printable;
 };
+
+void PrintTo(const LimitCase& c, std::ostream* os) {
+    *os << "station " << c.station;
+}
 
 class PageLimit : public testing::TestWithParam<LimitCase> {};
 

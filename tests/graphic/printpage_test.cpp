@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -61,6 +63,10 @@ struct FooterCase {
     std::string_view text;
 };
 
+void PrintTo(const FooterCase& c, std::ostream* os) {
+    *os << c.text;
+}
+
 class Footer : public testing::TestWithParam<FooterCase> {};
 
 TEST_P(Footer, ShowsTitlePageOfPagesAndDate) {
@@ -98,6 +104,10 @@ struct HeaderCase {
     std::string_view richtung;
     std::string_view direction, start, end;
 };
+
+void PrintTo(const HeaderCase& c, std::ostream* os) {
+    *os << "\"" << c.richtung << "\"";
+}
 
 class HeaderTable : public testing::TestWithParam<HeaderCase> {};
 

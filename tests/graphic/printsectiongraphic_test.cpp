@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <limits>
 #include <string>
 #include <vector>
@@ -26,7 +28,11 @@ TEST(PrintSectionGraphic, OneJobWithEveryPageFramedAndNumbered) {
     HaltungRecord r = Section(20.0);
     AddZustand(r, 190.0); // three pages on the 1000 x 1000 page
     RecordingPrintDevice device(1000, 1000);
-    const PrintResult result = PrintSectionGraphic(device, r, Settings("12.pdf"));
+    PrintJobSettings settings = Settings("12.pdf");
+    int pagesDone = 0;
+    settings.afterPage = [&] { EXPECT_EQ(device.pages().size(), std::size_t(++pagesDone)); };
+    const PrintResult result = PrintSectionGraphic(device, r, settings);
+    EXPECT_EQ(pagesDone, 3);
 
     EXPECT_TRUE(result.printed());
     EXPECT_EQ(result.pages, 3);
@@ -99,6 +105,10 @@ struct FailureCase {
     std::vector<std::string> events;
     std::string_view reason;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.reason;
+}
 
 class DeviceFailure : public testing::TestWithParam<FailureCase> {};
 

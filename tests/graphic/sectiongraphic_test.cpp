@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -59,6 +61,10 @@ struct FrameCase {
     int height;
 };
 
+void PrintTo(const FrameCase& c, std::ostream* os) {
+    *os << c.untLaenge << " m, " << c.stations.size() << " rows";
+}
+
 class FrameHeight : public testing::TestWithParam<FrameCase> {};
 
 TEST_P(FrameHeight, FollowsTheLastRowOrThePipe) {
@@ -88,6 +94,10 @@ struct BottomCase {
     std::vector<double> stations;
     int bottom;
 };
+
+void PrintTo(const BottomCase& c, std::ostream* os) {
+    *os << c.untLaenge << " m, " << c.stations.size() << " rows";
+}
 
 class DrawingBottom : public testing::TestWithParam<BottomCase> {};
 
@@ -207,6 +217,10 @@ struct DirectionCase {
     CanvasPoint fr;
 };
 
+void PrintTo(const DirectionCase& c, std::ostream* os) {
+    *os << "\"" << c.richtung << "\"";
+}
+
 class Direction : public testing::TestWithParam<DirectionCase> {};
 
 TEST_P(Direction, PlacesManholesAndTriangles) {
@@ -318,6 +332,10 @@ struct CodeCase {
     std::string_view kuerzel;
     bool quantities;
 };
+
+void PrintTo(const CodeCase& c, std::ostream* os) {
+    *os << "\"" << c.kuerzel << "\"";
+}
 
 class QuantityColumns : public testing::TestWithParam<CodeCase> {};
 
