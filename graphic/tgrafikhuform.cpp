@@ -1,6 +1,7 @@
 #include "graphic/tgrafikhuform.h"
 
 #include "app/messageboxes.h"
+#include "graphic/framebevel.h"
 #include "graphic/printdevice.h"
 #include "graphic/printerchoice.h"
 #include "graphic/printsectiongraphic.h"
@@ -33,21 +34,6 @@ QFont WindowFont(int pixelHeight) {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelHeight);
     return font;
-}
-
-// The raised bevel around the frame: light on the top and left edges, dark on the bottom and right.
-void PaintBevel(QPainter& painter, const FrameBounds& f) {
-    if (f.width < 2 || f.height < 2)
-        return;
-    const int right = f.left + f.width - 1;
-    const int bottom =
-        static_cast<int>(std::min<long long>(static_cast<long long>(f.top) + f.height - 1, 1 << 24));
-    painter.setPen(QColor(255, 255, 255));
-    painter.drawLine(f.left, f.top, right, f.top);
-    painter.drawLine(f.left, f.top, f.left, bottom);
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawLine(f.left, bottom, right, bottom);
-    painter.drawLine(right, f.top, right, bottom);
 }
 
 } // namespace
@@ -127,7 +113,7 @@ void TGrafikHUForm::paintEvent(QPaintEvent* event) {
     view.clipTop = event->rect().top();
     view.clipBottom = event->rect().bottom();
     m_bevelHU = DrawSectionGraphic(m_record, canvas, view);
-    PaintBevel(painter, m_bevelHU);
+    PaintFrameBevel(painter, m_bevelHU);
 }
 
 void TGrafikHUForm::wheelEvent(QWheelEvent* event) {
