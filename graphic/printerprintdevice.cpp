@@ -4,6 +4,7 @@
 #include "graphic/qpaintercanvas.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 
@@ -41,6 +42,7 @@ bool PrinterPrintDevice::beginDocument(std::string_view title) {
         return false;
     }
     m_canvas = std::make_unique<QPainterCanvas>(*m_painter);
+    m_jobUnfinished = true;
     return true;
 }
 
@@ -64,6 +66,7 @@ bool PrinterPrintDevice::endDocument() {
         m_error = "Der Drucker " + printerName() + " hat den Auftrag nicht abgeschlossen.";
         return false;
     }
+    m_jobUnfinished = false;
     return true;
 }
 
@@ -74,6 +77,11 @@ void PrinterPrintDevice::abort() noexcept {
         m_painter->end();
     }
     m_painter.reset();
+    // Qt's PDF output cannot take a job back; what it wrote is an incomplete printout.
+    if (m_jobUnfinished && m_printer.outputFormat() == QPrinter::PdfFormat &&
+        !m_printer.outputFileName().isEmpty())
+        QFile::remove(m_printer.outputFileName());
+    m_jobUnfinished = false;
 }
 
 Canvas& PrinterPrintDevice::canvas() {

@@ -9,7 +9,7 @@ class QPainterCanvas;
 class QPrinter;
 
 // Prints on a Qt printer: the printer chosen in the print dialog, or its PDF output to a file. The job
-// title becomes the printer's document name.
+// title becomes the printer's document name. An aborted or failed job to a PDF file removes that file.
 class PrinterPrintDevice final : public PrintDevice {
 public:
     explicit PrinterPrintDevice(QPrinter& printer);
@@ -29,6 +29,7 @@ private:
 
     QPrinter& m_printer;
     std::string m_error;
+    bool m_jobUnfinished = false; // begun and not ended well: abort() drops its PDF file
     std::unique_ptr<QPainter> m_painter;
     std::unique_ptr<QPainterCanvas> m_canvas;
 };

@@ -120,4 +120,19 @@ TEST_F(PdfPrint, QtPrinterWithPdfOutputPrintsTheJob) {
     EXPECT_NE(text.find("Startschacht"), std::string::npos);
 }
 
+TEST_F(PdfPrint, QtPrinterAbortedJobLeavesNoFile) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path("printer.pdf")));
+    PrinterPrintDevice device(printer);
+    ASSERT_TRUE(device.beginDocument(" TELMORA "));
+    device.canvas().textOut(100, 100, "halb gedruckt");
+    device.abort();
+    EXPECT_TRUE(files().isEmpty());
+    ASSERT_TRUE(device.beginDocument(" TELMORA "));
+    ASSERT_TRUE(device.endDocument());
+    device.abort(); // nothing open: keeps the finished file
+    EXPECT_EQ(files(), QStringList{"printer.pdf"});
+}
+
 } // namespace
