@@ -4,12 +4,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPen>
 #include <QPoint>
 
 class QPainter;
 
-// The canvas on a QPainter: the screen, a printer page and a PDF page alike.
+// The canvas on a QPainter: the screen, a printer page and a PDF page alike. Coordinates are the
+// painter's device pixels; texts are converted from Windows-1252.
 class QPainterCanvas final : public Canvas {
 public:
     explicit QPainterCanvas(QPainter& painter);
@@ -31,4 +33,8 @@ private:
     QColor m_brush{Qt::white};
     QColor m_textColour{Qt::black};
     QPoint m_position;
+    QFontMetrics m_metrics;
+    // Rows of the device outside which texts are not drawn at all; empty when the painter is transformed.
+    int m_visibleTop = 0;
+    int m_visibleBottom = -1;
 };

@@ -1,0 +1,19 @@
+#include "graphic/qtprinterchoice.h"
+
+#include "graphic/printerprintdevice.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+
+QtPrinterChoice::QtPrinterChoice(QWidget* parent) : m_parent(parent), m_printer(QPrinter::HighResolution) {
+    m_printer.setPageSize(QPageSize(QPageSize::A4));
+    m_printer.setPageOrientation(QPageLayout::Portrait);
+}
+
+std::unique_ptr<PrintDevice> QtPrinterChoice::choosePrinter() {
+    QPrintDialog dialog(&m_printer, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return std::make_unique<PrinterPrintDevice>(m_printer);
+}
