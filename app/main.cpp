@@ -1,14 +1,12 @@
-#include "app/mainstate.h"
 #include "app/messageboxes.h"
 #include "app/programicon.h"
 #include "app/qtext.h"
 #include "app/qtfilechooser.h"
 #include "app/qtmessageboxes.h"
 #include "app/qtmodaldialogs.h"
+#include "app/programwindows.h"
 #include "app/tmainform.h"
-#include "dialogs/taboutform.h"
-#include "dialogs/tschsuchform.h"
-#include "dialogs/ttheoform.h"
+#include "graphic/qtprinterchoice.h"
 
 #include <QApplication>
 #include <QFile>
@@ -23,19 +21,15 @@
 namespace {
 
 int run(QApplication& app) {
-    MainState state;
     QtMessageBoxes boxes;
     QtFileChooser files;
     QtModalDialogs modals;
+    QtPrinterChoice printers;
 
     // Every window is created hidden at start, the main window first.
-    TMainForm mainForm(state, boxes, files, modals);
-    TAboutForm aboutForm(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(), &mainForm);
-    TSchSuchForm schSuchForm(mainForm, boxes, &mainForm);
-    TTheoForm theoForm(&mainForm);
-    mainForm.setAboutForm(&aboutForm);
-    mainForm.setSchSuchForm(&schSuchForm);
-    mainForm.setTheoForm(&theoForm);
+    ProgramWindows windows({boxes, files, modals, printers, nullptr,
+                            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString()});
+    TMainForm& mainForm = windows.mainForm;
 
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&mainForm, &TMainForm::formClosed, &app, [] { QCoreApplication::exit(0); });
