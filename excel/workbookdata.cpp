@@ -1,6 +1,7 @@
 #include "excel/workbookdata.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -12,17 +13,21 @@ constexpr std::string_view SheetBaseName = "Tabelle";
 constexpr std::size_t MaxSheetName = 31;
 constexpr double MaxWidth = 255.0;
 
-unsigned char foldCase(unsigned char c) {
-    if (c < 0x80)
-        return static_cast<unsigned char>(std::tolower(c));
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return static_cast<unsigned char>(c + 0x20); // Windows-1252 capitals À..Þ
-    if (c == 0x8A || c == 0x8C || c == 0x8E)
-        return static_cast<unsigned char>(c + 0x10); // Š Œ Ž
-    if (c == 0x9F)
-        return 0xFF; // Ÿ
-    return c;
-}
+// Windows-1252 lower case of every byte: A-Z, À-Þ (but ×), Š Œ Ž and Ÿ.
+constexpr std::array<unsigned char, 256> FoldTable = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        int folded = c;
+        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+            folded = c + 0x20;
+        else if (c == 0x8A || c == 0x8C || c == 0x8E)
+            folded = c + 0x10;
+        else if (c == 0x9F)
+            folded = 0xFF;
+        table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(folded);
+    }
+    return table;
+}();
 
 // Width in pixels of one character in the standard font (Arial 10 at 96 dpi); a digit is 7 pixels.
 int charPixels(unsigned char c) {
@@ -72,7 +77,7 @@ int charPixels(unsigned char c) {
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return foldCase(static_cast<unsigned char>(x)) == foldCase(static_cast<unsigned char>(y));
+        return FoldTable[static_cast<unsigned char>(x)] == FoldTable[static_cast<unsigned char>(y)];
     });
 }
 

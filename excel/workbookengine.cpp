@@ -51,7 +51,7 @@ bool isGet(InvokeKind kind) {
     return kind != InvokeKind::PropertyPut;
 }
 
-void expectCount(const std::vector<AutoValue>& args, std::size_t least, std::size_t most,
+void expectCount(std::span<const AutoValue> args, std::size_t least, std::size_t most,
                  std::string_view member) {
     if (args.size() < least || args.size() > most)
         raise(AutomationErrorKind::BadArguments,
@@ -146,7 +146,7 @@ public:
     InteriorObject(AppPtr app, RangeTarget target)
         : EngineObject(std::move(app)), m_target(std::move(target)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         checkOpen(*m_target.book);
         if (equalsNoCase(member, "ColorIndex")) {
@@ -257,7 +257,7 @@ public:
     BorderObject(AppPtr app, RangeTarget target, std::vector<std::int32_t> indexes)
         : EngineObject(std::move(app)), m_target(std::move(target)), m_indexes(std::move(indexes)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         checkOpen(*m_target.book);
         if (equalsNoCase(member, "LineStyle")) {
@@ -320,7 +320,7 @@ public:
     BordersObject(AppPtr app, RangeTarget target)
         : EngineObject(std::move(app)), m_target(std::move(target)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         checkOpen(*m_target.book);
         if (equalsNoCase(member, "Item") && isGet(kind)) {
@@ -345,7 +345,7 @@ class RangeObject final : public EngineObject {
 public:
     RangeObject(AppPtr app, RangeTarget target) : EngineObject(std::move(app)), m_target(std::move(target)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         checkOpen(*m_target.book);
         const CellRect& r = m_target.rect;
@@ -438,7 +438,7 @@ public:
     }
 
 private:
-    AutoValue item(const std::vector<AutoValue>& args, std::string_view member) const {
+    AutoValue item(std::span<const AutoValue> args, std::string_view member) const {
         expectCount(args, 1, 2, member);
         const CellRect& r = m_target.rect;
         long long row = 0;
@@ -570,7 +570,7 @@ public:
     WorksheetObject(AppPtr app, BookPtr book, SheetPtr sheet)
         : EngineObject(std::move(app)), m_book(std::move(book)), m_sheet(std::move(sheet)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         checkOpen(*m_book);
         if (equalsNoCase(member, "Name")) {
@@ -642,6 +642,7 @@ public:
 private:
     BookPtr m_book;
     SheetPtr m_sheet;
+    AutoValue m_cells; // handed out again on every request, as the same object
 };
 
 AutoValue makeWorksheet(const AppPtr& app, const BookPtr& book, const SheetPtr& sheet) {
@@ -652,7 +653,7 @@ class WorksheetsObject final : public EngineObject {
 public:
     WorksheetsObject(AppPtr app, BookPtr book) : EngineObject(std::move(app)), m_book(std::move(book)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         checkOpen(*m_book);
         if (equalsNoCase(member, "Add") && kind == InvokeKind::Method) {
@@ -673,7 +674,7 @@ public:
             }
             if (!sheet)
                 raise(AutomationErrorKind::ApplicationError, "there is no sheet " + args[0].describe());
-            return makeWorksheet(m_app, m_book, sheet);
+            return worksheet(sheet);
         }
         if (equalsNoCase(member, "Count") && isGet(kind))
             return AutoValue(static_cast<std::int32_t>(m_book->sheets.size()));
@@ -681,7 +682,17 @@ public:
     }
 
 private:
+    // Each sheet is handed out as the same object every time, as a cell write asks for it again.
+    AutoValue worksheet(const SheetPtr& sheet) {
+        for (const auto& [data, object] : m_handedOut)
+            if (data == sheet)
+                return object;
+        m_handedOut.emplace_back(sheet, makeWorksheet(m_app, m_book, sheet));
+        return m_handedOut.back().second;
+    }
+
     BookPtr m_book;
+    std::vector<std::pair<SheetPtr, AutoValue>> m_handedOut;
 };
 
 void closeWorkbook(ApplicationState& app, const BookPtr& book) {
@@ -695,13 +706,15 @@ class WorkbookObject final : public EngineObject {
 public:
     WorkbookObject(AppPtr app, BookPtr book) : EngineObject(std::move(app)), m_book(std::move(book)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         checkOpen(*m_book);
         if ((equalsNoCase(member, "Worksheets") || equalsNoCase(member, "Sheets")) && isGet(kind)) {
+            if (m_worksheets.isEmpty())
+                m_worksheets = AutoValue(std::make_shared<WorksheetsObject>(m_app, m_book));
             if (args.empty())
-                return AutoValue(std::make_shared<WorksheetsObject>(m_app, m_book));
-            return WorksheetsObject(m_app, m_book).invoke("Item", InvokeKind::PropertyGet, args);
+                return m_worksheets;
+            return m_worksheets.invoke("Item", InvokeKind::PropertyGet, args);
         }
         if (equalsNoCase(member, "ActiveSheet") && isGet(kind))
             return makeWorksheet(m_app, m_book,
@@ -720,7 +733,7 @@ public:
     }
 
 private:
-    void saveAs(const std::vector<AutoValue>& args, std::string_view member) {
+    void saveAs(std::span<const AutoValue> args, std::string_view member) {
         expectCount(args, 1, 2, member);
         std::string path = toText(args[0], member);
         if (path.empty())
@@ -746,13 +759,14 @@ private:
     }
 
     BookPtr m_book;
+    AutoValue m_worksheets;
 };
 
 class WorkbooksObject final : public EngineObject {
 public:
     explicit WorkbooksObject(AppPtr app) : EngineObject(std::move(app)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         if (equalsNoCase(member, "Add") && kind == InvokeKind::Method) {
             for (const auto& arg : args)
@@ -795,7 +809,7 @@ class ApplicationObject final : public EngineObject {
 public:
     ApplicationObject() : EngineObject(std::make_shared<ApplicationState>()) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         if (equalsNoCase(member, "Visible"))
             return flag(m_app->visible, member, kind, args);
@@ -830,7 +844,7 @@ public:
 
 private:
     static AutoValue flag(bool& value, std::string_view member, InvokeKind kind,
-                          const std::vector<AutoValue>& args) {
+                          std::span<const AutoValue> args) {
         if (isGet(kind))
             return AutoValue(value);
         expectCount(args, 1, 1, member);

@@ -88,12 +88,12 @@ public:
     std::uint64_t recordStart() const noexcept { return m_start; }
     std::uint64_t position() const noexcept { return m_out.position(); }
 
-    // Writes a small complete record straight through (cells), bypassing the buffer.
+    // Writes a small complete record (a cell, up to 16 bytes) straight through, bypassing the buffer.
     void direct(std::uint16_t type, const std::uint8_t* data, std::uint16_t size) {
-        std::uint8_t head[4] = {static_cast<std::uint8_t>(type), static_cast<std::uint8_t>(type >> 8),
-                                static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8)};
-        m_out.write(head, 4);
-        m_out.write(data, size);
+        std::uint8_t bytes[4 + 16] = {static_cast<std::uint8_t>(type), static_cast<std::uint8_t>(type >> 8),
+                                      static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8)};
+        std::memcpy(bytes + 4, data, std::min<std::size_t>(size, 16));
+        m_out.write(bytes, 4u + std::min<std::size_t>(size, 16));
     }
 
 private:

@@ -7,8 +7,6 @@
 
 namespace {
 
-using Args = std::vector<AutoValue>;
-
 AutoValue i4(int value) {
     return AutoValue(static_cast<std::int32_t>(value));
 }
@@ -16,7 +14,9 @@ AutoValue i4(int value) {
 // A fresh engine instance with one new workbook, driven by automation calls as the wrapper makes them.
 class WorkbookEngineTest : public ::testing::Test {
 public:
-    AutoValue cell(int row, int column) const { return sheet.get("Cells").get("Item", {i4(row), i4(column)}); }
+    AutoValue cell(int row, int column) const {
+        return sheet.get("Cells").get("Item", {i4(row), i4(column)});
+    }
     AutoValue range(const char* address) const { return sheet.get("Range", {AutoValue(address)}); }
 
     AutoValue app{createAutomationObject("Excel.Application")};
@@ -42,13 +42,13 @@ TEST_F(WorkbookEngineTest, ValuesKeepTheTypeTheyWereGiven) {
         AutoValue put;
         AutoValue got;
     } cases[] = {
-        {AutoValue("12.5"), AutoValue("12.5")},     // no guessing of numbers or dates from text
+        {AutoValue("12.5"), AutoValue("12.5")}, // no guessing of numbers or dates from text
         {AutoValue("0815"), AutoValue("0815")},
-        {AutoValue("=1+2"), AutoValue("=1+2")},     // through Value a text is a text
+        {AutoValue("=1+2"), AutoValue("=1+2")}, // through Value a text is a text
         {AutoValue(12.5), AutoValue(12.5)},
-        {i4(7), AutoValue(7.0)},                    // Excel keeps numbers as doubles
+        {i4(7), AutoValue(7.0)}, // Excel keeps numbers as doubles
         {AutoValue(true), AutoValue(true)},
-        {AutoValue(""), AutoValue()},               // an empty text empties the cell
+        {AutoValue(""), AutoValue()}, // an empty text empties the cell
         {AutoValue(), AutoValue()},
     };
     for (const auto& c : cases) {
@@ -112,7 +112,11 @@ const ErrorCase Errors[] = {
     {"RowZero", [](T& t) { t.cell(0, 1); }, K::ApplicationError},
     {"RowBeyondTheSheet", [](T& t) { t.cell(1048577, 1); }, K::ApplicationError},
     {"ColumnBeyondTheSheet", [](T& t) { t.cell(1, 16385); }, K::ApplicationError},
-    {"TextAsRow", [](T& t) { t.sheet.get("Cells").get("Item", {AutoValue("1"), i4(1)}); }, K::BadArguments},
+    {"TextAsRow",
+     [](T& t) {
+         t.sheet.get("Cells").get("Item", {AutoValue("1"), i4(1)});
+     },
+     K::BadArguments},
     {"MissingSheetName", [](T& t) { t.book.get("Worksheets").get("Item", {AutoValue("Haltungen")}); },
      K::ApplicationError},
     {"MissingSheetNumber", [](T& t) { t.book.get("Worksheets").get("Item", {i4(2)}); }, K::ApplicationError},
@@ -128,7 +132,8 @@ const ErrorCase Errors[] = {
      },
      K::ApplicationError},
     {"SheetNameWithSlash", [](T& t) { t.sheet.put("Name", AutoValue("a/b")); }, K::ApplicationError},
-    {"SheetNameTooLong", [](T& t) { t.sheet.put("Name", AutoValue(std::string(32, 'x'))); }, K::ApplicationError},
+    {"SheetNameTooLong", [](T& t) { t.sheet.put("Name", AutoValue(std::string(32, 'x'))); },
+     K::ApplicationError},
     {"ColourOutsideThePalette", [](T& t) { t.range("A1").get("Interior").put("ColorIndex", i4(57)); },
      K::ApplicationError},
     {"BorderIndexUnknown", [](T& t) { t.range("A1").get("Borders", {i4(13)}); }, K::ApplicationError},
@@ -137,9 +142,10 @@ const ErrorCase Errors[] = {
     {"ObjectAsValue", [](T& t) { t.cell(1, 1).put("Value", t.sheet); }, K::BadArguments},
     {"TextTooLong", [](T& t) { t.cell(1, 1).put("Value", AutoValue(std::string(32768, 'x'))); },
      K::ApplicationError},
-    {"SaveAsUnknownFormat", [](T& t) { t.book.call("SaveAs", {AutoValue("/tmp/kanal.txt")}); }, K::BadArguments},
-    {"SaveAsIntoMissingFolder", [](T& t) { t.book.call("SaveAs", {AutoValue("/nonexistent/dir/kanal.xls")}); },
-     K::ApplicationError},
+    {"SaveAsUnknownFormat", [](T& t) { t.book.call("SaveAs", {AutoValue("/tmp/kanal.txt")}); },
+     K::BadArguments},
+    {"SaveAsIntoMissingFolder",
+     [](T& t) { t.book.call("SaveAs", {AutoValue("/nonexistent/dir/kanal.xls")}); }, K::ApplicationError},
 };
 
 TEST_P(WorkbookEngineErrors, RaisesAnAutomationErrorOfItsKind) {
