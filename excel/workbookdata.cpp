@@ -73,6 +73,29 @@ int charPixels(unsigned char c) {
     return 7;
 }
 
+// Formulas read the cells of their own sheet; a chain of formulas deeper than this counts as circular.
+constexpr int MaxFormulaDepth = 64;
+
+class SheetCells final : public FormulaCells {
+public:
+    SheetCells(const WorkbookData& book, const SheetData& sheet, int depth)
+        : m_book(book), m_sheet(sheet), m_depth(depth) {}
+
+    FormulaValue cell(int row, int column) const override {
+        const Cell* cell = m_sheet.find(row - 1, column - 1);
+        return cell ? m_book.cellValue(m_sheet, *cell, m_depth + 1) : FormulaValue{};
+    }
+    void forEach(const CellRect& rect, const std::function<void(const FormulaValue&)>& visit) const override {
+        m_sheet.visitCells(rect,
+                           [&](const Cell& cell) { visit(m_book.cellValue(m_sheet, cell, m_depth + 1)); });
+    }
+
+private:
+    const WorkbookData& m_book;
+    const SheetData& m_sheet;
+    int m_depth;
+};
+
 } // namespace
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
@@ -122,6 +145,36 @@ std::string WorkbookData::sheetNameProblem(std::string_view sheetName, const She
     return {};
 }
 
+FormulaValue WorkbookData::cellValue(const SheetData& sheet, const Cell& cell, int depth) const {
+    FormulaValue value;
+    switch (cell.kind) {
+    case CellKind::Blank:
+        break;
+    case CellKind::Number:
+        value.type = FormulaValue::Type::Number;
+        value.number = cell.number();
+        break;
+    case CellKind::Text:
+        value.type = FormulaValue::Type::Text;
+        value.text = std::string(strings.at(static_cast<std::uint32_t>(cell.payload)));
+        break;
+    case CellKind::Bool:
+        value.type = FormulaValue::Type::Bool;
+        value.boolean = cell.payload != 0;
+        break;
+    case CellKind::Formula:
+        if (depth > MaxFormulaDepth) {
+            value.type = FormulaValue::Type::Error;
+            value.error = FormulaValue::WrongType;
+            break;
+        }
+        value = Formula(sheet.formula(static_cast<std::uint32_t>(cell.payload)))
+                    .evaluate(SheetCells(*this, sheet, depth));
+        break;
+    }
+    return value;
+}
+
 std::string WorkbookData::shownText(const SheetData& sheet, const Cell& cell) const {
     switch (cell.kind) {
     case CellKind::Blank:
@@ -130,8 +183,26 @@ std::string WorkbookData::shownText(const SheetData& sheet, const Cell& cell) co
         return std::string(strings.at(static_cast<std::uint32_t>(cell.payload)));
     case CellKind::Bool:
         return cell.payload ? "WAHR" : "FALSCH";
-    case CellKind::Formula:
-        return sheet.formula(static_cast<std::uint32_t>(cell.payload));
+    case CellKind::Formula: {
+        const FormulaValue value = cellValue(sheet, cell);
+        switch (value.type) {
+        case FormulaValue::Type::Number: {
+            Cell shown;
+            shown.kind = CellKind::Number;
+            shown.payload = Cell::numberBits(value.number);
+            return shownText(sheet, shown);
+        }
+        case FormulaValue::Type::Text:
+            return value.text;
+        case FormulaValue::Type::Bool:
+            return value.boolean ? "WAHR" : "FALSCH";
+        case FormulaValue::Type::Error:
+            return value.error == FormulaValue::DivisionByZero ? "#DIV/0!" : "#WERT!";
+        case FormulaValue::Type::Blank:
+            return "0";
+        }
+        return {};
+    }
     case CellKind::Number: {
         // The general format shows up to eleven characters of a number.
         char text[40];

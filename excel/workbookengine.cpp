@@ -470,17 +470,17 @@ private:
         const Cell* cell = m_target.sheet->find(r.top - 1, r.left - 1);
         if (!cell)
             return {};
-        switch (cell->kind) {
-        case CellKind::Number:
-            return AutoValue(cell->number());
-        case CellKind::Text:
-            return AutoValue(
-                std::string(m_target.book->strings.at(static_cast<std::uint32_t>(cell->payload))));
-        case CellKind::Bool:
-            return AutoValue(cell->payload != 0);
-        case CellKind::Blank:
-        case CellKind::Formula:
-            break; // the engine does not calculate
+        const FormulaValue value = m_target.book->cellValue(*m_target.sheet, *cell);
+        switch (value.type) {
+        case FormulaValue::Type::Number:
+            return AutoValue(value.number);
+        case FormulaValue::Type::Text:
+            return AutoValue(value.text);
+        case FormulaValue::Type::Bool:
+            return AutoValue(value.boolean);
+        case FormulaValue::Type::Blank:
+        case FormulaValue::Type::Error:
+            break; // an error result reads as empty: automation values carry no error here
         }
         return {};
     }
@@ -497,6 +497,8 @@ private:
             std::snprintf(text, sizeof text, "%.15G", cell->number());
             return AutoValue(std::string(text));
         }
+        if (cell->kind == CellKind::Formula)
+            return AutoValue(m_target.sheet->formula(static_cast<std::uint32_t>(cell->payload)));
         return AutoValue(m_target.book->shownText(*m_target.sheet, *cell));
     }
 
@@ -530,6 +532,11 @@ private:
             if (text.empty()) {
                 stored.kind = CellKind::Blank; // as in Excel, an empty text empties the cell
             } else if (asFormula && text.size() > 1 && text[0] == '=') {
+                try {
+                    Formula{text};
+                } catch (const std::invalid_argument& e) {
+                    raise(AutomationErrorKind::ApplicationError, "\"" + text + "\": " + e.what());
+                }
                 stored.kind = CellKind::Formula;
                 stored.payload = m_target.sheet->addFormula(text);
             } else {

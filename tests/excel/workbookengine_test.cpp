@@ -57,6 +57,35 @@ TEST_F(WorkbookEngineTest, ValuesKeepTheTypeTheyWereGiven) {
     }
 }
 
+TEST_F(WorkbookEngineTest, FormulasAreKeptAsWrittenAndCalculatedWhenRead) {
+    cell(1, 1).put("Value", AutoValue(2.0));
+    cell(2, 1).put("Value", AutoValue(3.5));
+    cell(3, 1).put("Value", AutoValue("x"));
+    const struct {
+        const char* formula;
+        AutoValue value;
+    } cases[] = {
+        {"=A1+A2", AutoValue(5.5)},
+        {"=SUM(A1:A3)", AutoValue(5.5)}, // texts in a range do not count
+        {"=A1&\"-\"&A3", AutoValue("2-x")},
+        {"=IF(A1>1,\"gro\xDF\",\"klein\")", AutoValue("gro\xDF")},
+        {"=-2^2", AutoValue(4.0)},
+        {"=ROUND(A2*3,0)", AutoValue(11.0)},
+        {"=AVERAGE(A1,A2)", AutoValue(2.75)},
+        {"=COUNT(A1:A3)", AutoValue(2.0)},
+        {"=$A$1*(1+A2)", AutoValue(9.0)},
+        {"=A1=2", AutoValue(true)},
+        {"=A1/0", AutoValue()}, // an error result reads as empty
+        {"=A3+1", AutoValue()},
+        {"=B1+1", AutoValue()}, // refers to itself
+    };
+    for (const auto& c : cases) {
+        range("B1").put("Formula", AutoValue(c.formula));
+        EXPECT_EQ(range("B1").get("Formula"), AutoValue(c.formula));
+        EXPECT_EQ(range("B1").get("Value"), c.value) << c.formula;
+    }
+}
+
 TEST_F(WorkbookEngineTest, ColumnFormatReachesCellsWrittenLater) {
     sheet.get("Columns", {AutoValue("C:E")}).put("NumberFormat", AutoValue("@"));
     cell(5, 4).put("Value", AutoValue("x"));
@@ -138,6 +167,12 @@ const ErrorCase Errors[] = {
      K::ApplicationError},
     {"BorderIndexUnknown", [](T& t) { t.range("A1").get("Borders", {i4(13)}); }, K::ApplicationError},
     {"LineStyleUnknown", [](T& t) { t.range("A1").get("Borders", {i4(1)}).put("LineStyle", i4(7)); },
+     K::ApplicationError},
+    {"FormulaUnreadable", [](T& t) { t.range("A1").put("Formula", AutoValue("=SUM(A1")); },
+     K::ApplicationError},
+    {"FormulaUnknownFunction", [](T& t) { t.range("A1").put("Formula", AutoValue("=FOO(1)")); },
+     K::ApplicationError},
+    {"FormulaTwoOperands", [](T& t) { t.range("A1").put("Formula", AutoValue("=1 2")); },
      K::ApplicationError},
     {"ObjectAsValue", [](T& t) { t.cell(1, 1).put("Value", t.sheet); }, K::BadArguments},
     {"TextTooLong", [](T& t) { t.cell(1, 1).put("Value", AutoValue(std::string(32768, 'x'))); },
