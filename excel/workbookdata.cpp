@@ -222,10 +222,16 @@ void WorkbookData::autoFit(SheetData& sheet, int left, int right) const {
     const int last = std::min(right, std::max(sheet.columnCount(), left));
     std::vector<int> pixels(static_cast<std::size_t>(last - left + 1), 0);
     const CellRect rect{1, left, CellRect::MaxRows, last};
-    sheet.forEachCell(rect, [&](int, Cell& cell) {
+    const auto measure = [](std::string_view text) {
         int width = 0;
-        for (const char c : shownText(sheet, cell))
+        for (const char c : text)
             width += charPixels(static_cast<unsigned char>(c));
+        return width;
+    };
+    sheet.visitCells(rect, [&](const Cell& cell) {
+        const int width = cell.kind == CellKind::Text
+                              ? measure(strings.at(static_cast<std::uint32_t>(cell.payload)))
+                              : measure(shownText(sheet, cell));
         int& widest = pixels[static_cast<std::size_t>(cell.column - (left - 1))];
         widest = std::max(widest, width);
     });
