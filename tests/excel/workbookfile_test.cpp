@@ -280,6 +280,31 @@ TEST_F(WorkbookFileTest, LongAndUnicodeTextsSurviveTheSplitsOfTheSharedStringTab
             << "row " << i;
 }
 
+TEST_F(WorkbookFileTest, WorkbookOfSeveralMegabytesReadsBackWhole) {
+    if (!python)
+        GTEST_SKIP() << "python3-xlrd is not installed";
+    // Beyond about 7 MB the file's sector table no longer fits its header and goes on in extra sectors.
+    constexpr int Rows = 900;
+    AutoValue app;
+    ole.ExcelStart(false, app);
+    ole.WorkbookAdd(1, workbook);
+    const auto text = [](int row) {
+        return std::to_string(row) + std::string(10000, static_cast<char>('a' + row % 26));
+    };
+    for (int r = 1; r <= Rows; ++r)
+        ole.CellValueSet("Tabelle1", r, AutoValue(text(r)), 1, workbook);
+    const fs::path file = folder / "gross.xls";
+    ole.WorkbookSaveAs(file.string(), false, workbook);
+    ASSERT_TRUE(boxes.shown.empty()) << boxes.shown[0].text;
+    ASSERT_GT(fs::file_size(file), 8'000'000u);
+
+    const ReadWorkbook book = read(file);
+    ASSERT_EQ(book.sheets.size(), 1u);
+    ASSERT_EQ(book.sheets[0].rows, Rows);
+    for (int r : {1, 450, Rows})
+        EXPECT_EQ(book.sheets[0].cells.at({r - 1, 0}).value, text(r));
+}
+
 TEST_F(WorkbookFileTest, SavingAgainReplacesTheWorkbook) {
     if (!python)
         GTEST_SKIP() << "python3-xlrd is not installed";
