@@ -73,9 +73,7 @@ AutoValue AutoValue::invoke(std::string_view member, InvokeKind kind, std::span<
     if (!object)
         throw AutomationError(AutomationErrorKind::NotAnObject,
                               std::string(member) + " called on " + describe() + ", which is no object");
-    // Hold the object for the length of the call, even if the call drops the last other reference.
-    const AutoRef keep = *object;
-    return keep->invoke(member, kind, args);
+    return (*object)->invoke(member, kind, args);
 }
 
 AutoValue AutoValue::get(std::string_view member, std::initializer_list<AutoValue> args) const {

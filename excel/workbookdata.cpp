@@ -68,7 +68,7 @@ int charPixels(unsigned char c) {
     default:
         break;
     }
-    if (std::isupper(c) || (c >= 0xC0 && c <= 0xDE))
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE))
         return 9;
     return 7;
 }
