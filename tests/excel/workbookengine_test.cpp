@@ -86,6 +86,12 @@ TEST_F(WorkbookEngineTest, FormulasAreKeptAsWrittenAndCalculatedWhenRead) {
     }
 }
 
+TEST_F(WorkbookEngineTest, SheetReachesToTheLastRowAndColumnOfExcel) {
+    cell(1048576, 16384).put("Value", AutoValue("XFD1048576"));
+    EXPECT_EQ(range("XFD1048576").get("Value"), AutoValue("XFD1048576"));
+    EXPECT_EQ(cell(1048576, 16384).get("Address"), AutoValue("$XFD$1048576"));
+}
+
 TEST_F(WorkbookEngineTest, ColumnFormatReachesCellsWrittenLater) {
     sheet.get("Columns", {AutoValue("C:E")}).put("NumberFormat", AutoValue("@"));
     cell(5, 4).put("Value", AutoValue("x"));
