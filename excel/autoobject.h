@@ -2,8 +2,8 @@
 
 #include "excel/autovalue.h"
 
+#include <span>
 #include <string_view>
-#include <vector>
 
 // An object reachable by late-bound automation: members are looked up by name on every call. The
 // built-in workbook engine implements it; a Windows build may add one that forwards to IDispatch.
@@ -14,6 +14,5 @@ public:
 
     // Runs member `member` (names compare without regard to case) with positional arguments. Throws
     // AutomationError on an unknown member, unfit arguments or a failure inside the application.
-    virtual AutoValue invoke(std::string_view member, InvokeKind kind,
-                             const std::vector<AutoValue>& args) = 0;
+    virtual AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) = 0;
 };

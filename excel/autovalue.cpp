@@ -68,27 +68,24 @@ const AutoRef& AutoValue::asObject() const {
     wrongType(Type::Object, type());
 }
 
-AutoValue AutoValue::invoke(std::string_view member, InvokeKind kind,
-                            const std::vector<AutoValue>& args) const {
+AutoValue AutoValue::invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) const {
     const auto* object = std::get_if<AutoRef>(&m_value);
     if (!object)
         throw AutomationError(AutomationErrorKind::NotAnObject,
                               std::string(member) + " called on " + describe() + ", which is no object");
-    // Hold the object for the length of the call, even if the call drops the last other reference.
-    const AutoRef keep = *object;
-    return keep->invoke(member, kind, args);
+    return (*object)->invoke(member, kind, args);
 }
 
-AutoValue AutoValue::get(std::string_view member, const std::vector<AutoValue>& args) const {
-    return invoke(member, InvokeKind::PropertyGet, args);
+AutoValue AutoValue::get(std::string_view member, std::initializer_list<AutoValue> args) const {
+    return invoke(member, InvokeKind::PropertyGet, {args.begin(), args.size()});
 }
 
 void AutoValue::put(std::string_view member, const AutoValue& value) const {
-    invoke(member, InvokeKind::PropertyPut, {value});
+    invoke(member, InvokeKind::PropertyPut, {&value, 1});
 }
 
-AutoValue AutoValue::call(std::string_view member, const std::vector<AutoValue>& args) const {
-    return invoke(member, InvokeKind::Method, args);
+AutoValue AutoValue::call(std::string_view member, std::initializer_list<AutoValue> args) const {
+    return invoke(member, InvokeKind::Method, {args.begin(), args.size()});
 }
 
 bool AutoValue::operator==(const AutoValue& other) const noexcept {

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
-#include <vector>
 
 class AutoObject;
 using AutoRef = std::shared_ptr<AutoObject>;
@@ -40,10 +41,10 @@ public:
 
     // Calls a member of the referenced object; throws AutomationError(NotAnObject) before anything is
     // sent when this value is not an object reference. A property put takes the new value as last argument.
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args = {}) const;
-    AutoValue get(std::string_view member, const std::vector<AutoValue>& args = {}) const;
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args = {}) const;
+    AutoValue get(std::string_view member, std::initializer_list<AutoValue> args = {}) const;
     void put(std::string_view member, const AutoValue& value) const;
-    AutoValue call(std::string_view member, const std::vector<AutoValue>& args = {}) const;
+    AutoValue call(std::string_view member, std::initializer_list<AutoValue> args = {}) const;
 
     // Same type and same content; object references compare by identity.
     bool operator==(const AutoValue& other) const noexcept;

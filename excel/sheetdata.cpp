@@ -110,3 +110,13 @@ std::uint32_t SheetData::addFormula(std::string formula) {
     m_formulas.push_back(std::move(formula));
     return static_cast<std::uint32_t>(m_formulas.size() - 1);
 }
+
+void SheetData::visitCells(const CellRect& rect, const std::function<void(const Cell&)>& visit) const {
+    const int last = std::min(rect.bottom, rowCount());
+    for (int r = rect.top; r <= last; ++r) {
+        const auto& cells = m_rows[static_cast<std::size_t>(r - 1)];
+        auto it = std::lower_bound(cells.begin(), cells.end(), rect.left - 1, columnLess);
+        for (; it != cells.end() && it->column <= rect.right - 1; ++it)
+            visit(*it);
+    }
+}

@@ -58,6 +58,7 @@ public:
 
     // Visits every existing cell of a 1-based rectangle, row by row.
     void forEachCell(const CellRect& rect, const std::function<void(int row, Cell&)>& visit);
+    void visitCells(const CellRect& rect, const std::function<void(const Cell&)>& visit) const;
 
     std::uint32_t addFormula(std::string formula);
     const std::string& formula(std::uint32_t index) const { return m_formulas.at(index); }

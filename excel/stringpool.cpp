@@ -27,24 +27,36 @@ std::string_view StringPool::at(std::uint32_t index) const {
     return {m_blocks[block].get() + offset, length};
 }
 
-std::uint32_t StringPool::find(std::string_view text, std::size_t hash) const {
+namespace {
+
+std::uint64_t tagOf(std::size_t hash) {
+    return static_cast<std::uint64_t>(hash >> 32) << 32;
+}
+
+} // namespace
+
+std::size_t StringPool::find(std::string_view text, std::size_t hash) const {
     const std::size_t mask = m_slots.size() - 1;
+    const std::uint64_t tag = tagOf(hash);
     for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const std::uint32_t entry = m_slots[slot];
-        if (entry == 0 || at(entry - 1) == text)
-            return static_cast<std::uint32_t>(slot);
+        const std::uint64_t entry = m_slots[slot];
+        if (entry == 0)
+            return slot;
+        if ((entry & 0xFFFFFFFF00000000u) == tag && at(static_cast<std::uint32_t>(entry) - 1) == text)
+            return slot;
     }
 }
 
 void StringPool::grow() {
-    std::vector<std::uint32_t> slots(m_slots.size() * 2, 0);
+    std::vector<std::uint64_t> slots(m_slots.size() * 2, 0);
     const std::size_t mask = slots.size() - 1;
     const std::hash<std::string_view> hasher;
     for (std::uint32_t index = 0; index < size(); ++index) {
-        std::size_t slot = hasher(at(index)) & mask;
+        const std::size_t hash = hasher(at(index));
+        std::size_t slot = hash & mask;
         while (slots[slot] != 0)
             slot = (slot + 1) & mask;
-        slots[slot] = index + 1;
+        slots[slot] = tagOf(hash) | (std::uint64_t{index} + 1);
     }
     m_slots.swap(slots);
 }
@@ -53,9 +65,9 @@ std::uint32_t StringPool::intern(std::string_view text) {
     if (text.size() > MaxLength)
         throw std::length_error("text too long for the string pool");
     const std::size_t hash = std::hash<std::string_view>{}(text);
-    std::uint32_t slot = find(text, hash);
+    std::size_t slot = find(text, hash);
     if (m_slots[slot] != 0)
-        return m_slots[slot] - 1;
+        return static_cast<std::uint32_t>(m_slots[slot]) - 1;
 
     if (m_blocks.empty() || m_blockUsed + text.size() > m_blockSize) {
         m_blockSize = std::max(BlockSize, text.size());
@@ -72,6 +84,6 @@ std::uint32_t StringPool::intern(std::string_view text) {
         grow();
         slot = find(text, hash);
     }
-    m_slots[slot] = index + 1;
+    m_slots[slot] = tagOf(hash) | (std::uint64_t{index} + 1);
     return index;
 }

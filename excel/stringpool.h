@@ -21,12 +21,14 @@ public:
     std::uint32_t size() const noexcept { return static_cast<std::uint32_t>(m_spans.size()); }
 
 private:
-    std::uint32_t find(std::string_view text, std::size_t hash) const;
+    std::size_t find(std::string_view text, std::size_t hash) const;
     void grow();
 
     std::vector<std::unique_ptr<char[]>> m_blocks;
     std::size_t m_blockUsed = 0;
     std::size_t m_blockSize = 0;
     std::vector<std::uint64_t> m_spans; // block:24 | offset:20 | length:20
-    std::vector<std::uint32_t> m_slots; // open addressing; index + 1, 0 = free
+    // Open addressing: the upper 32 bits of a text's hash over its index + 1; 0 = free. The hash bits
+    // spare most comparisons with texts that only share a slot.
+    std::vector<std::uint64_t> m_slots;
 };

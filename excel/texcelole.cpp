@@ -224,7 +224,8 @@ bool TExcelOle::CellBorderSet(std::string_view sheetName, std::string_view addre
                 range.get("Borders", {number(side)}).put("LineStyle", number(lineStyle));
             }
         }
-        return true;
+        // With no side to set, a failed sheet lookup (already reported) would otherwise pass as success.
+        return !m_lastFailed;
     } catch (...) {
         // This one message is shown as it stands, not through the formatter.
         m_lastFailed = true;

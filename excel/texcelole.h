@@ -55,6 +55,7 @@ public:
                          const AutoValue& workbook);
     void ColumnAutoFit(std::string_view sheetName, std::string_view columns, const AutoValue& workbook);
     // Sets the line style of the sides in `sides` (ascending); style 7 is set as 1 first, then as 7.
+    // False when anything failed, the sheet lookup included.
     bool CellBorderSet(std::string_view sheetName, std::string_view address, int lineStyle, BorderSides sides,
                        const AutoValue& workbook);
 

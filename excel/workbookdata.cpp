@@ -1,6 +1,7 @@
 #include "excel/workbookdata.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -12,17 +13,21 @@ constexpr std::string_view SheetBaseName = "Tabelle";
 constexpr std::size_t MaxSheetName = 31;
 constexpr double MaxWidth = 255.0;
 
-unsigned char foldCase(unsigned char c) {
-    if (c < 0x80)
-        return static_cast<unsigned char>(std::tolower(c));
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return static_cast<unsigned char>(c + 0x20); // Windows-1252 capitals À..Þ
-    if (c == 0x8A || c == 0x8C || c == 0x8E)
-        return static_cast<unsigned char>(c + 0x10); // Š Œ Ž
-    if (c == 0x9F)
-        return 0xFF; // Ÿ
-    return c;
-}
+// Windows-1252 lower case of every byte: A-Z, À-Þ (but ×), Š Œ Ž and Ÿ.
+constexpr std::array<unsigned char, 256> FoldTable = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        int folded = c;
+        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+            folded = c + 0x20;
+        else if (c == 0x8A || c == 0x8C || c == 0x8E)
+            folded = c + 0x10;
+        else if (c == 0x9F)
+            folded = 0xFF;
+        table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(folded);
+    }
+    return table;
+}();
 
 // Width in pixels of one character in the standard font (Arial 10 at 96 dpi); a digit is 7 pixels.
 int charPixels(unsigned char c) {
@@ -63,16 +68,39 @@ int charPixels(unsigned char c) {
     default:
         break;
     }
-    if (std::isupper(c) || (c >= 0xC0 && c <= 0xDE))
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE))
         return 9;
     return 7;
 }
+
+// Formulas read the cells of their own sheet; a chain of formulas deeper than this counts as circular.
+constexpr int MaxFormulaDepth = 64;
+
+class SheetCells final : public FormulaCells {
+public:
+    SheetCells(const WorkbookData& book, const SheetData& sheet, int depth)
+        : m_book(book), m_sheet(sheet), m_depth(depth) {}
+
+    FormulaValue cell(int row, int column) const override {
+        const Cell* cell = m_sheet.find(row - 1, column - 1);
+        return cell ? m_book.cellValue(m_sheet, *cell, m_depth + 1) : FormulaValue{};
+    }
+    void forEach(const CellRect& rect, const std::function<void(const FormulaValue&)>& visit) const override {
+        m_sheet.visitCells(rect,
+                           [&](const Cell& cell) { visit(m_book.cellValue(m_sheet, cell, m_depth + 1)); });
+    }
+
+private:
+    const WorkbookData& m_book;
+    const SheetData& m_sheet;
+    int m_depth;
+};
 
 } // namespace
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return foldCase(static_cast<unsigned char>(x)) == foldCase(static_cast<unsigned char>(y));
+        return FoldTable[static_cast<unsigned char>(x)] == FoldTable[static_cast<unsigned char>(y)];
     });
 }
 
@@ -117,6 +145,36 @@ std::string WorkbookData::sheetNameProblem(std::string_view sheetName, const She
     return {};
 }
 
+FormulaValue WorkbookData::cellValue(const SheetData& sheet, const Cell& cell, int depth) const {
+    FormulaValue value;
+    switch (cell.kind) {
+    case CellKind::Blank:
+        break;
+    case CellKind::Number:
+        value.type = FormulaValue::Type::Number;
+        value.number = cell.number();
+        break;
+    case CellKind::Text:
+        value.type = FormulaValue::Type::Text;
+        value.text = std::string(strings.at(static_cast<std::uint32_t>(cell.payload)));
+        break;
+    case CellKind::Bool:
+        value.type = FormulaValue::Type::Bool;
+        value.boolean = cell.payload != 0;
+        break;
+    case CellKind::Formula:
+        if (depth > MaxFormulaDepth) {
+            value.type = FormulaValue::Type::Error;
+            value.error = FormulaValue::WrongType;
+            break;
+        }
+        value = Formula(sheet.formula(static_cast<std::uint32_t>(cell.payload)))
+                    .evaluate(SheetCells(*this, sheet, depth));
+        break;
+    }
+    return value;
+}
+
 std::string WorkbookData::shownText(const SheetData& sheet, const Cell& cell) const {
     switch (cell.kind) {
     case CellKind::Blank:
@@ -125,8 +183,26 @@ std::string WorkbookData::shownText(const SheetData& sheet, const Cell& cell) co
         return std::string(strings.at(static_cast<std::uint32_t>(cell.payload)));
     case CellKind::Bool:
         return cell.payload ? "WAHR" : "FALSCH";
-    case CellKind::Formula:
-        return sheet.formula(static_cast<std::uint32_t>(cell.payload));
+    case CellKind::Formula: {
+        const FormulaValue value = cellValue(sheet, cell);
+        switch (value.type) {
+        case FormulaValue::Type::Number: {
+            Cell shown;
+            shown.kind = CellKind::Number;
+            shown.payload = Cell::numberBits(value.number);
+            return shownText(sheet, shown);
+        }
+        case FormulaValue::Type::Text:
+            return value.text;
+        case FormulaValue::Type::Bool:
+            return value.boolean ? "WAHR" : "FALSCH";
+        case FormulaValue::Type::Error:
+            return value.error == FormulaValue::DivisionByZero ? "#DIV/0!" : "#WERT!";
+        case FormulaValue::Type::Blank:
+            return "0";
+        }
+        return {};
+    }
     case CellKind::Number: {
         // The general format shows up to eleven characters of a number.
         char text[40];
@@ -146,10 +222,16 @@ void WorkbookData::autoFit(SheetData& sheet, int left, int right) const {
     const int last = std::min(right, std::max(sheet.columnCount(), left));
     std::vector<int> pixels(static_cast<std::size_t>(last - left + 1), 0);
     const CellRect rect{1, left, CellRect::MaxRows, last};
-    sheet.forEachCell(rect, [&](int, Cell& cell) {
+    const auto measure = [](std::string_view text) {
         int width = 0;
-        for (const char c : shownText(sheet, cell))
+        for (const char c : text)
             width += charPixels(static_cast<unsigned char>(c));
+        return width;
+    };
+    sheet.visitCells(rect, [&](const Cell& cell) {
+        const int width = cell.kind == CellKind::Text
+                              ? measure(strings.at(static_cast<std::uint32_t>(cell.payload)))
+                              : measure(shownText(sheet, cell));
         int& widest = pixels[static_cast<std::size_t>(cell.column - (left - 1))];
         widest = std::max(widest, width);
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "excel/formula.h"
 #include "excel/sheetdata.h"
 #include "excel/stringpool.h"
 #include "excel/styletable.h"
@@ -33,8 +34,10 @@ public:
     // Sets the width of 1-based columns left to right to fit their longest shown value; an empty column
     // gets the standard width.
     void autoFit(SheetData& sheet, int left, int right) const;
-    // The text a cell shows in the general format.
+    // The text a cell shows in the general format (a formula shows its result).
     std::string shownText(const SheetData& sheet, const Cell& cell) const;
+    // The value of a cell; a formula is calculated.
+    FormulaValue cellValue(const SheetData& sheet, const Cell& cell, int depth = 0) const;
 
 private:
     int m_sheetCounter = 0;

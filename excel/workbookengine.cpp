@@ -51,7 +51,7 @@ bool isGet(InvokeKind kind) {
     return kind != InvokeKind::PropertyPut;
 }
 
-void expectCount(const std::vector<AutoValue>& args, std::size_t least, std::size_t most,
+void expectCount(std::span<const AutoValue> args, std::size_t least, std::size_t most,
                  std::string_view member) {
     if (args.size() < least || args.size() > most)
         raise(AutomationErrorKind::BadArguments,
@@ -93,10 +93,11 @@ const std::string& toText(const AutoValue& value, std::string_view member) {
 
 class EngineObject : public AutoObject {
 protected:
-    explicit EngineObject(AppPtr app) : m_app(std::move(app)) {}
+    // The object that derives keeps the state alive.
+    explicit EngineObject(const ApplicationState& state) : m_state(state) {}
 
     void checkAlive() const {
-        if (m_app->quit)
+        if (m_state.quit)
             raise(AutomationErrorKind::ApplicationError, "the application has been quit");
     }
     static void checkOpen(const WorkbookData& book) {
@@ -105,25 +106,45 @@ protected:
                   "the workbook \"" + book.name + "\" has been closed");
     }
 
+    const ApplicationState& m_state;
+};
+
+// An object above the sheets: it holds the application state itself.
+class AppObject : public EngineObject {
+protected:
+    explicit AppObject(AppPtr app) : EngineObject(*app), m_app(std::move(app)) {}
+
     AppPtr m_app;
 };
 
+// A sheet with its workbook and application: what every object on the sheet refers to, shared by them
+// all so that a new cell object costs one reference.
+struct SheetContext {
+    AppPtr app;
+    BookPtr book;
+    SheetPtr sheet;
+};
+using ContextPtr = std::shared_ptr<const SheetContext>;
+
 AutoValue makeWorksheet(const AppPtr& app, const BookPtr& book, const SheetPtr& sheet);
-AutoValue makeRange(const AppPtr& app, const BookPtr& book, const SheetPtr& sheet, const CellRect& rect);
+AutoValue makeRange(const ContextPtr& context, const CellRect& rect);
 
 // A rectangle of cells of one sheet: Range, Cells, Columns, EntireColumn and single cells.
 struct RangeTarget {
-    BookPtr book;
-    SheetPtr sheet;
+    ContextPtr context;
     CellRect rect;
+
+    WorkbookData& book() const { return *context->book; }
+    SheetData& sheet() const { return *context->sheet; }
+    const ApplicationState& state() const { return *context->app; }
 
     // Changes the style of every cell of the rectangle (and of whole columns) through `edit`.
     template <typename Edit> void restyle(Edit edit) const {
         if (!rect.entireColumns() && rect.cellCount() > MaxCellsPerCall)
             raise(AutomationErrorKind::ApplicationError,
                   "the range " + rect.address() + " is too large to format");
-        WorkbookData& wb = *book;
-        sheet->restyle(rect, [&](std::uint16_t index) {
+        WorkbookData& wb = book();
+        sheet().restyle(rect, [&](std::uint16_t index) {
             CellStyle style = wb.styles.at(index);
             edit(style);
             try {
@@ -136,19 +157,18 @@ struct RangeTarget {
 
     // The style of the first cell (or of its column when the cell does not exist).
     const CellStyle& firstStyle() const {
-        const Cell* cell = sheet->find(rect.top - 1, rect.left - 1);
-        return book->styles.at(cell ? cell->style : sheet->column(rect.left - 1).style);
+        const Cell* cell = sheet().find(rect.top - 1, rect.left - 1);
+        return book().styles.at(cell ? cell->style : sheet().column(rect.left - 1).style);
     }
 };
 
 class InteriorObject final : public EngineObject {
 public:
-    InteriorObject(AppPtr app, RangeTarget target)
-        : EngineObject(std::move(app)), m_target(std::move(target)) {}
+    explicit InteriorObject(RangeTarget target) : EngineObject(target.state()), m_target(std::move(target)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
-        checkOpen(*m_target.book);
+        checkOpen(m_target.book());
         if (equalsNoCase(member, "ColorIndex")) {
             if (isGet(kind)) {
                 const int index = m_target.firstStyle().fillColorIndex;
@@ -254,12 +274,12 @@ std::int32_t lineStyleOf(std::uint8_t code) {
 
 class BorderObject final : public EngineObject {
 public:
-    BorderObject(AppPtr app, RangeTarget target, std::vector<std::int32_t> indexes)
-        : EngineObject(std::move(app)), m_target(std::move(target)), m_indexes(std::move(indexes)) {}
+    BorderObject(RangeTarget target, std::vector<std::int32_t> indexes)
+        : EngineObject(target.state()), m_target(std::move(target)), m_indexes(std::move(indexes)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
-        checkOpen(*m_target.book);
+        checkOpen(m_target.book());
         if (equalsNoCase(member, "LineStyle")) {
             if (isGet(kind)) {
                 const BorderIndex first = borderIndex(m_indexes.front());
@@ -281,7 +301,7 @@ private:
         const auto set = [&](const CellRect& part, CellSide side) {
             if (part.top > part.bottom || part.left > part.right)
                 return;
-            RangeTarget{m_target.book, m_target.sheet, part}.restyle(
+            RangeTarget{m_target.context, part}.restyle(
                 [&](CellStyle& style) { style.borders[static_cast<std::size_t>(side)] = code; });
         };
         if (which.inside) {
@@ -317,21 +337,19 @@ private:
 
 class BordersObject final : public EngineObject {
 public:
-    BordersObject(AppPtr app, RangeTarget target)
-        : EngineObject(std::move(app)), m_target(std::move(target)) {}
+    explicit BordersObject(RangeTarget target) : EngineObject(target.state()), m_target(std::move(target)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
-        checkOpen(*m_target.book);
+        checkOpen(m_target.book());
         if (equalsNoCase(member, "Item") && isGet(kind)) {
             expectCount(args, 1, 1, member);
             const std::int32_t index = toInt(args[0], member);
             borderIndex(index);
-            return AutoValue(
-                std::make_shared<BorderObject>(m_app, m_target, std::vector<std::int32_t>{index}));
+            return AutoValue(std::make_shared<BorderObject>(m_target, std::vector<std::int32_t>{index}));
         }
         if (equalsNoCase(member, "LineStyle") && kind == InvokeKind::PropertyPut) {
-            BorderObject all(m_app, m_target, {1, 2, 3, 4});
+            BorderObject all(m_target, {1, 2, 3, 4});
             return all.invoke(member, kind, args);
         }
         unknownMember("Borders", member, kind);
@@ -343,11 +361,11 @@ private:
 
 class RangeObject final : public EngineObject {
 public:
-    RangeObject(AppPtr app, RangeTarget target) : EngineObject(std::move(app)), m_target(std::move(target)) {}
+    explicit RangeObject(RangeTarget target) : EngineObject(target.state()), m_target(std::move(target)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
-        checkOpen(*m_target.book);
+        checkOpen(m_target.book());
         const CellRect& r = m_target.rect;
         if (equalsNoCase(member, "Item") && isGet(kind))
             return item(args, member);
@@ -377,37 +395,35 @@ public:
         }
         if (equalsNoCase(member, "Interior") && isGet(kind)) {
             expectCount(args, 0, 0, member);
-            return AutoValue(std::make_shared<InteriorObject>(m_app, m_target));
+            return AutoValue(std::make_shared<InteriorObject>(m_target));
         }
         if (equalsNoCase(member, "Borders") && isGet(kind)) {
             expectCount(args, 0, 1, member);
             if (args.empty())
-                return AutoValue(std::make_shared<BordersObject>(m_app, m_target));
+                return AutoValue(std::make_shared<BordersObject>(m_target));
             const std::int32_t index = toInt(args[0], member);
             borderIndex(index);
-            return AutoValue(
-                std::make_shared<BorderObject>(m_app, m_target, std::vector<std::int32_t>{index}));
+            return AutoValue(std::make_shared<BorderObject>(m_target, std::vector<std::int32_t>{index}));
         }
         if (equalsNoCase(member, "EntireColumn") && isGet(kind))
-            return makeRange(m_app, m_target.book, m_target.sheet, {1, r.left, CellRect::MaxRows, r.right});
+            return makeRange(m_target.context, {1, r.left, CellRect::MaxRows, r.right});
         if (equalsNoCase(member, "EntireRow") && isGet(kind))
-            return makeRange(m_app, m_target.book, m_target.sheet,
-                             {r.top, 1, r.bottom, CellRect::MaxColumns});
+            return makeRange(m_target.context, {r.top, 1, r.bottom, CellRect::MaxColumns});
         if (equalsNoCase(member, "Cells") && isGet(kind)) {
             expectCount(args, 0, 0, member);
-            return makeRange(m_app, m_target.book, m_target.sheet, r);
+            return makeRange(m_target.context, r);
         }
         if (equalsNoCase(member, "AutoFit") && kind == InvokeKind::Method) {
             if (r.entireRows() && !r.entireColumns())
                 return {}; // row heights follow the standard font already
             if (!r.entireColumns())
                 raise(AutomationErrorKind::ApplicationError, "AutoFit needs whole columns or rows");
-            m_target.book->autoFit(*m_target.sheet, r.left, r.right);
+            m_target.book().autoFit(m_target.sheet(), r.left, r.right);
             return {};
         }
         if (equalsNoCase(member, "ColumnWidth")) {
             if (isGet(kind)) {
-                const double width = m_target.sheet->column(r.left - 1).width;
+                const double width = m_target.sheet().column(r.left - 1).width;
                 return AutoValue(width < 0 ? SheetData::StandardWidth : width);
             }
             expectCount(args, 1, 1, member);
@@ -416,7 +432,7 @@ public:
             if (!(width >= 0 && width <= 255))
                 raise(AutomationErrorKind::ApplicationError, "a column width lies between 0 and 255");
             for (int c = r.left; c <= r.right; ++c)
-                m_target.sheet->setColumnWidth(c - 1, width);
+                m_target.sheet().setColumnWidth(c - 1, width);
             return {};
         }
         if (equalsNoCase(member, "Row") && isGet(kind))
@@ -438,7 +454,7 @@ public:
     }
 
 private:
-    AutoValue item(const std::vector<AutoValue>& args, std::string_view member) const {
+    AutoValue item(std::span<const AutoValue> args, std::string_view member) const {
         expectCount(args, 1, 2, member);
         const CellRect& r = m_target.rect;
         long long row = 0;
@@ -460,27 +476,27 @@ private:
                                                              ") lies outside the sheet");
         const int rr = static_cast<int>(row);
         const int cc = static_cast<int>(column);
-        return makeRange(m_app, m_target.book, m_target.sheet, {rr, cc, rr, cc});
+        return makeRange(m_target.context, {rr, cc, rr, cc});
     }
 
     AutoValue value() const {
         const CellRect& r = m_target.rect;
         if (r.cellCount() != 1)
             raise(AutomationErrorKind::ApplicationError, "Value of several cells at once is not supported");
-        const Cell* cell = m_target.sheet->find(r.top - 1, r.left - 1);
+        const Cell* cell = m_target.sheet().find(r.top - 1, r.left - 1);
         if (!cell)
             return {};
-        switch (cell->kind) {
-        case CellKind::Number:
-            return AutoValue(cell->number());
-        case CellKind::Text:
-            return AutoValue(
-                std::string(m_target.book->strings.at(static_cast<std::uint32_t>(cell->payload))));
-        case CellKind::Bool:
-            return AutoValue(cell->payload != 0);
-        case CellKind::Blank:
-        case CellKind::Formula:
-            break; // the engine does not calculate
+        const FormulaValue value = m_target.book().cellValue(m_target.sheet(), *cell);
+        switch (value.type) {
+        case FormulaValue::Type::Number:
+            return AutoValue(value.number);
+        case FormulaValue::Type::Text:
+            return AutoValue(value.text);
+        case FormulaValue::Type::Bool:
+            return AutoValue(value.boolean);
+        case FormulaValue::Type::Blank:
+        case FormulaValue::Type::Error:
+            break; // an error result reads as empty: automation values carry no error here
         }
         return {};
     }
@@ -489,7 +505,7 @@ private:
         const CellRect& r = m_target.rect;
         if (r.cellCount() != 1)
             raise(AutomationErrorKind::ApplicationError, "Formula of several cells at once is not supported");
-        const Cell* cell = m_target.sheet->find(r.top - 1, r.left - 1);
+        const Cell* cell = m_target.sheet().find(r.top - 1, r.left - 1);
         if (!cell)
             return AutoValue(std::string());
         if (cell->kind == CellKind::Number) {
@@ -497,7 +513,9 @@ private:
             std::snprintf(text, sizeof text, "%.15G", cell->number());
             return AutoValue(std::string(text));
         }
-        return AutoValue(m_target.book->shownText(*m_target.sheet, *cell));
+        if (cell->kind == CellKind::Formula)
+            return AutoValue(m_target.sheet().formula(static_cast<std::uint32_t>(cell->payload)));
+        return AutoValue(m_target.book().shownText(m_target.sheet(), *cell));
     }
 
     // Stores `value` in every cell of the range with the type it has; a text stays a text. Through
@@ -530,11 +548,16 @@ private:
             if (text.empty()) {
                 stored.kind = CellKind::Blank; // as in Excel, an empty text empties the cell
             } else if (asFormula && text.size() > 1 && text[0] == '=') {
+                try {
+                    Formula{text};
+                } catch (const std::invalid_argument& e) {
+                    raise(AutomationErrorKind::ApplicationError, "\"" + text + "\": " + e.what());
+                }
                 stored.kind = CellKind::Formula;
-                stored.payload = m_target.sheet->addFormula(text);
+                stored.payload = m_target.sheet().addFormula(text);
             } else {
                 stored.kind = CellKind::Text;
-                stored.payload = m_target.book->strings.intern(text);
+                stored.payload = m_target.book().strings.intern(text);
             }
             break;
         }
@@ -542,7 +565,7 @@ private:
             raise(AutomationErrorKind::BadArguments, "a cell cannot hold an object");
         }
         if (r.cellCount() == 1) {
-            Cell& cell = m_target.sheet->touch(r.top - 1, r.left - 1);
+            Cell& cell = m_target.sheet().touch(r.top - 1, r.left - 1);
             cell.kind = stored.kind;
             cell.payload = stored.payload;
             return;
@@ -552,7 +575,7 @@ private:
                   "the range " + r.address() + " is too large to fill");
         for (int row = r.top; row <= r.bottom; ++row)
             for (int column = r.left; column <= r.right; ++column) {
-                Cell& cell = m_target.sheet->touch(row - 1, column - 1);
+                Cell& cell = m_target.sheet().touch(row - 1, column - 1);
                 cell.kind = stored.kind;
                 cell.payload = stored.payload;
             }
@@ -561,16 +584,17 @@ private:
     RangeTarget m_target;
 };
 
-AutoValue makeRange(const AppPtr& app, const BookPtr& book, const SheetPtr& sheet, const CellRect& rect) {
-    return AutoValue(std::make_shared<RangeObject>(app, RangeTarget{book, sheet, rect}));
+AutoValue makeRange(const ContextPtr& context, const CellRect& rect) {
+    return AutoValue(std::make_shared<RangeObject>(RangeTarget{context, rect}));
 }
 
 class WorksheetObject final : public EngineObject {
 public:
-    WorksheetObject(AppPtr app, BookPtr book, SheetPtr sheet)
-        : EngineObject(std::move(app)), m_book(std::move(book)), m_sheet(std::move(sheet)) {}
+    explicit WorksheetObject(ContextPtr context)
+        : EngineObject(*context->app), m_context(std::move(context)), m_book(m_context->book),
+          m_sheet(m_context->sheet) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         checkOpen(*m_book);
         if (equalsNoCase(member, "Name")) {
@@ -585,11 +609,11 @@ public:
             return {};
         }
         if (equalsNoCase(member, "Cells") && isGet(kind)) {
-            const CellRect all{1, 1, CellRect::MaxRows, CellRect::MaxColumns};
+            if (m_cells.isEmpty())
+                m_cells = makeRange(m_context, {1, 1, CellRect::MaxRows, CellRect::MaxColumns});
             if (args.empty())
-                return makeRange(m_app, m_book, m_sheet, all);
-            return RangeObject(m_app, RangeTarget{m_book, m_sheet, all})
-                .invoke("Item", InvokeKind::PropertyGet, args);
+                return m_cells;
+            return m_cells.invoke("Item", InvokeKind::PropertyGet, args);
         }
         if (equalsNoCase(member, "Range") && isGet(kind)) {
             expectCount(args, 1, 2, member);
@@ -606,12 +630,12 @@ public:
             if (!rect)
                 raise(AutomationErrorKind::ApplicationError,
                       "\"" + args[0].asString() + "\" is no cell address");
-            return makeRange(m_app, m_book, m_sheet, *rect);
+            return makeRange(m_context, *rect);
         }
         if (equalsNoCase(member, "Columns") && isGet(kind)) {
             expectCount(args, 0, 1, member);
             if (args.empty())
-                return makeRange(m_app, m_book, m_sheet, {1, 1, CellRect::MaxRows, CellRect::MaxColumns});
+                return makeRange(m_context, {1, 1, CellRect::MaxRows, CellRect::MaxColumns});
             std::optional<CellRect> rect;
             if (args[0].type() == AutoValue::Type::String) {
                 rect = CellRect::parseColumns(args[0].asString());
@@ -622,7 +646,7 @@ public:
             }
             if (!rect)
                 raise(AutomationErrorKind::ApplicationError, args[0].describe() + " names no columns");
-            return makeRange(m_app, m_book, m_sheet, *rect);
+            return makeRange(m_context, *rect);
         }
         if (equalsNoCase(member, "Index") && isGet(kind)) {
             for (std::size_t i = 0; i < m_book->sheets.size(); ++i)
@@ -640,19 +664,22 @@ public:
     }
 
 private:
-    BookPtr m_book;
-    SheetPtr m_sheet;
+    ContextPtr m_context;
+    const BookPtr& m_book;
+    const SheetPtr& m_sheet;
+    AutoValue m_cells; // handed out again on every request, as the same object
 };
 
 AutoValue makeWorksheet(const AppPtr& app, const BookPtr& book, const SheetPtr& sheet) {
-    return AutoValue(std::make_shared<WorksheetObject>(app, book, sheet));
+    return AutoValue(std::make_shared<WorksheetObject>(
+        std::make_shared<const SheetContext>(SheetContext{app, book, sheet})));
 }
 
-class WorksheetsObject final : public EngineObject {
+class WorksheetsObject final : public AppObject {
 public:
-    WorksheetsObject(AppPtr app, BookPtr book) : EngineObject(std::move(app)), m_book(std::move(book)) {}
+    WorksheetsObject(AppPtr app, BookPtr book) : AppObject(std::move(app)), m_book(std::move(book)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         checkOpen(*m_book);
         if (equalsNoCase(member, "Add") && kind == InvokeKind::Method) {
@@ -673,7 +700,7 @@ public:
             }
             if (!sheet)
                 raise(AutomationErrorKind::ApplicationError, "there is no sheet " + args[0].describe());
-            return makeWorksheet(m_app, m_book, sheet);
+            return worksheet(sheet);
         }
         if (equalsNoCase(member, "Count") && isGet(kind))
             return AutoValue(static_cast<std::int32_t>(m_book->sheets.size()));
@@ -681,7 +708,17 @@ public:
     }
 
 private:
+    // Each sheet is handed out as the same object every time, as a cell write asks for it again.
+    AutoValue worksheet(const SheetPtr& sheet) {
+        for (const auto& [data, object] : m_handedOut)
+            if (data == sheet)
+                return object;
+        m_handedOut.emplace_back(sheet, makeWorksheet(m_app, m_book, sheet));
+        return m_handedOut.back().second;
+    }
+
     BookPtr m_book;
+    std::vector<std::pair<SheetPtr, AutoValue>> m_handedOut;
 };
 
 void closeWorkbook(ApplicationState& app, const BookPtr& book) {
@@ -691,17 +728,19 @@ void closeWorkbook(ApplicationState& app, const BookPtr& book) {
         app.active = app.workbooks.empty() ? nullptr : app.workbooks.back();
 }
 
-class WorkbookObject final : public EngineObject {
+class WorkbookObject final : public AppObject {
 public:
-    WorkbookObject(AppPtr app, BookPtr book) : EngineObject(std::move(app)), m_book(std::move(book)) {}
+    WorkbookObject(AppPtr app, BookPtr book) : AppObject(std::move(app)), m_book(std::move(book)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         checkOpen(*m_book);
         if ((equalsNoCase(member, "Worksheets") || equalsNoCase(member, "Sheets")) && isGet(kind)) {
+            if (m_worksheets.isEmpty())
+                m_worksheets = AutoValue(std::make_shared<WorksheetsObject>(m_app, m_book));
             if (args.empty())
-                return AutoValue(std::make_shared<WorksheetsObject>(m_app, m_book));
-            return WorksheetsObject(m_app, m_book).invoke("Item", InvokeKind::PropertyGet, args);
+                return m_worksheets;
+            return m_worksheets.invoke("Item", InvokeKind::PropertyGet, args);
         }
         if (equalsNoCase(member, "ActiveSheet") && isGet(kind))
             return makeWorksheet(m_app, m_book,
@@ -720,7 +759,7 @@ public:
     }
 
 private:
-    void saveAs(const std::vector<AutoValue>& args, std::string_view member) {
+    void saveAs(std::span<const AutoValue> args, std::string_view member) {
         expectCount(args, 1, 2, member);
         std::string path = toText(args[0], member);
         if (path.empty())
@@ -746,13 +785,14 @@ private:
     }
 
     BookPtr m_book;
+    AutoValue m_worksheets;
 };
 
-class WorkbooksObject final : public EngineObject {
+class WorkbooksObject final : public AppObject {
 public:
-    explicit WorkbooksObject(AppPtr app) : EngineObject(std::move(app)) {}
+    explicit WorkbooksObject(AppPtr app) : AppObject(std::move(app)) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         if (equalsNoCase(member, "Add") && kind == InvokeKind::Method) {
             for (const auto& arg : args)
@@ -791,11 +831,11 @@ public:
     }
 };
 
-class ApplicationObject final : public EngineObject {
+class ApplicationObject final : public AppObject {
 public:
-    ApplicationObject() : EngineObject(std::make_shared<ApplicationState>()) {}
+    ApplicationObject() : AppObject(std::make_shared<ApplicationState>()) {}
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         checkAlive();
         if (equalsNoCase(member, "Visible"))
             return flag(m_app->visible, member, kind, args);
@@ -830,7 +870,7 @@ public:
 
 private:
     static AutoValue flag(bool& value, std::string_view member, InvokeKind kind,
-                          const std::vector<AutoValue>& args) {
+                          std::span<const AutoValue> args) {
         if (isGet(kind))
             return AutoValue(value);
         expectCount(args, 1, 1, member);

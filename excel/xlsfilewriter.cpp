@@ -41,6 +41,8 @@ enum Record : std::uint16_t {
     Number = 0x0203,
     BoolErr = 0x0205,
     LabelSst = 0x00FD,
+    FormulaCell = 0x0006,
+    FormulaText = 0x0207,
     Window2 = 0x023E,
 };
 
@@ -88,12 +90,12 @@ public:
     std::uint64_t recordStart() const noexcept { return m_start; }
     std::uint64_t position() const noexcept { return m_out.position(); }
 
-    // Writes a small complete record straight through (cells), bypassing the buffer.
+    // Writes a small complete record (a cell, up to 16 bytes) straight through, bypassing the buffer.
     void direct(std::uint16_t type, const std::uint8_t* data, std::uint16_t size) {
-        std::uint8_t head[4] = {static_cast<std::uint8_t>(type), static_cast<std::uint8_t>(type >> 8),
-                                static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8)};
-        m_out.write(head, 4);
-        m_out.write(data, size);
+        std::uint8_t bytes[4 + 16] = {static_cast<std::uint8_t>(type), static_cast<std::uint8_t>(type >> 8),
+                                      static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8)};
+        std::memcpy(bytes + 4, data, std::min<std::size_t>(size, 16));
+        m_out.write(bytes, 4u + std::min<std::size_t>(size, 16));
     }
 
 private:
@@ -517,8 +519,59 @@ private:
                 m_s.direct(BoolErr, data, 8);
                 break;
             case CellKind::Formula:
-                throw std::runtime_error("formulas can be saved only in the .xlsx format");
+                writeFormula(sheet, cell, target);
+                break;
             }
+        }
+    }
+
+    // A formula with its tokens and its result, marked to be calculated again when the file is opened.
+    void writeFormula(const SheetData& sheet, const Cell& cell, int target) {
+        const std::string& text = sheet.formula(static_cast<std::uint32_t>(cell.payload));
+        std::vector<std::uint8_t> tokens;
+        try {
+            tokens = Formula(text).tokens();
+        } catch (const std::exception& e) {
+            throw std::runtime_error("\"" + text + "\": " + e.what());
+        }
+        const FormulaValue result = m_book.cellValue(sheet, cell);
+        m_s.begin(FormulaCell);
+        m_s.u16(static_cast<std::uint16_t>(target));
+        m_s.u16(cell.column);
+        m_s.u16(xfIndex(cell.style));
+        const auto special = [&](std::uint8_t kind, std::uint8_t value) {
+            for (const std::uint8_t b :
+                 {kind, std::uint8_t{0}, value, std::uint8_t{0}, std::uint8_t{0}, std::uint8_t{0}})
+                m_s.u8(b);
+            m_s.u16(0xFFFF);
+        };
+        switch (result.type) {
+        case FormulaValue::Type::Number:
+            m_s.f64(result.number);
+            break;
+        case FormulaValue::Type::Text:
+            special(0, 0);
+            break;
+        case FormulaValue::Type::Bool:
+            special(1, result.boolean ? 1 : 0);
+            break;
+        case FormulaValue::Type::Error:
+            special(2, result.error);
+            break;
+        case FormulaValue::Type::Blank:
+            special(3, 0);
+            break;
+        }
+        m_s.u16(0x0001); // calculate on load
+        m_s.u32(0);
+        m_s.u16(static_cast<std::uint16_t>(tokens.size()));
+        for (const std::uint8_t b : tokens)
+            m_s.u8(b);
+        m_s.end();
+        if (result.type == FormulaValue::Type::Text) {
+            m_s.begin(FormulaText);
+            putString(m_s, result.text.substr(0, 32767), false);
+            m_s.end();
         }
     }
 

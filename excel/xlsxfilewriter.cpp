@@ -120,10 +120,19 @@ void writeXlsxFile(const WorkbookData& workbook, const std::string& path, const 
                 case CellKind::Bool:
                     check(worksheet_write_boolean(out, row, column, cell.payload != 0, format));
                     break;
-                case CellKind::Formula:
+                case CellKind::Formula: {
+                    // The result goes along, so that a reader that does not calculate sees it too.
                     utf8 = cp1252ToUtf8(sheet.formula(static_cast<std::uint32_t>(cell.payload)));
-                    check(worksheet_write_formula(out, row, column, utf8.c_str(), format));
+                    const FormulaValue result = workbook.cellValue(sheet, cell);
+                    if (result.type == FormulaValue::Type::Text)
+                        check(worksheet_write_formula_str(out, row, column, utf8.c_str(), format,
+                                                          cp1252ToUtf8(result.text).c_str()));
+                    else
+                        check(worksheet_write_formula_num(
+                            out, row, column, utf8.c_str(), format,
+                            result.type == FormulaValue::Type::Number ? result.number : 0));
                     break;
+                }
                 }
             }
         }

@@ -9,6 +9,8 @@ packages=(
     clang libclang-rt-14-dev
     python3 python3-xlrd poppler-utils fonts-liberation xvfb xauth time
 )
+# Not needed to build or test: libreoffice-calc-nogui opens the written workbooks for a check by hand
+# (soffice --headless --convert-to csv file.xls).
 
 missing=()
 for p in "${packages[@]}"; do

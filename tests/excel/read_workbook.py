@@ -4,7 +4,9 @@ as tab-separated lines for the tests:
   S <sheet> <name> <rows>
   C <sheet> <row> <col> <text|number|bool> <number format> <fill RRGGBB or -> <value>
   W <sheet> <col> <width>
+  F <sheet> <row> <col> <formula as xlrd decompiles it>   (.xls only)
 Only the first LIMIT rows and the last row of each sheet are printed (LIMIT from argv[2], default all)."""
+import struct
 import sys
 import zipfile
 import xml.etree.ElementTree as ET
@@ -54,6 +56,29 @@ def xlsx_styles(path, sheet_count):
         return result
 
 
+def xls_formulas(book, path):
+    """Yields (sheet, row, col, text) for every FORMULA record, decompiled by xlrd."""
+    from xlrd import compdoc, formula
+    with open(path, "rb") as f:
+        stream = compdoc.CompDoc(f.read()).get_named_stream("Workbook")
+    sheet = -1
+    pos = 0
+    while pos + 4 <= len(stream):
+        code, length = struct.unpack("<HH", stream[pos:pos + 4])
+        body = stream[pos + 4:pos + 4 + length]
+        if code == 0x0809 and struct.unpack("<H", body[2:4])[0] == 0x0010:
+            sheet += 1
+        elif code == 0x0006:
+            row, col = struct.unpack("<HH", body[:4])
+            size = struct.unpack("<H", body[20:22])[0]
+            text = formula.decompile_formula(book, body[22:22 + size], size, formula.FMLA_TYPE_CELL,
+                                             browx=row, bcolx=col, r1c1=0)
+            yield sheet, row, col, text
+        if code == 0 and length == 0:
+            break
+        pos += 4 + length
+
+
 def main():
     path = sys.argv[1]
     limit = int(sys.argv[2]) if len(sys.argv) > 2 else None
@@ -94,6 +119,9 @@ def main():
         else:
             for c, width in sorted(styles[s][1].items()):
                 out.write("W\t%d\t%d\t%.3f\n" % (s, c, width))
+    if xls:
+        for s, r, c, text in xls_formulas(book, path):
+            out.write("F\t%d\t%d\t%d\t%s\n" % (s, r, c, text))
 
 
 if __name__ == "__main__":

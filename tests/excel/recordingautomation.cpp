@@ -13,7 +13,7 @@ public:
     }
     ~RecordedObject() override { --m_log.liveObjects; }
 
-    AutoValue invoke(std::string_view member, InvokeKind kind, const std::vector<AutoValue>& args) override {
+    AutoValue invoke(std::string_view member, InvokeKind kind, std::span<const AutoValue> args) override {
         return m_log.record(m_name, member, kind, args);
     }
 
@@ -44,7 +44,7 @@ AutoRef RecordingAutomation::create(const std::string& progId) {
 }
 
 AutoValue RecordingAutomation::record(const std::string& object, std::string_view member, InvokeKind kind,
-                                      const std::vector<AutoValue>& args) {
+                                      std::span<const AutoValue> args) {
     const std::string head = object + " " + kindName(kind) + " " + std::string(member);
     std::string text = head + "(";
     for (std::size_t i = 0; i < args.size(); ++i)

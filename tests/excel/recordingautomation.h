@@ -22,5 +22,5 @@ public:
 
     // Used by the recorded objects.
     AutoValue record(const std::string& object, std::string_view member, InvokeKind kind,
-                     const std::vector<AutoValue>& args);
+                     std::span<const AutoValue> args);
 };

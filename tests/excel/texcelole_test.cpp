@@ -313,6 +313,14 @@ TEST_F(TExcelOleTest, MissingSheetStopsBeforeAnyCallOnTheFailureValue) {
     EXPECT_EQ(automation.calls, (std::vector<std::string>{LookUp1, LookUp2}));
 }
 
+TEST_F(TExcelOleTest, BorderSetWithoutSidesOnMissingSheetDoesNotPassAsSuccess) {
+    prepare();
+    automation.failing.insert("Worksheets get Item");
+    EXPECT_FALSE(ole.CellBorderSet("Haltungen", "A1", 1, BorderSides(), workbook));
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{"Fehler beim Ermitteln der Tabelle \"Haltungen\""});
+    EXPECT_TRUE(ole.lastFailed());
+}
+
 TEST_F(TExcelOleTest, SecondQuitWithoutInstanceReports) {
     prepare();
     ole.ExcelQuit();

@@ -169,6 +169,37 @@ TEST_P(WorkbookFormatTest, ExportLikeSheetReadsBackWithValuesTypesFormatsFillAnd
 INSTANTIATE_TEST_SUITE_P(Formats, WorkbookFormatTest, ::testing::Values(".xls", ".xlsx"),
                          [](const auto& info) { return std::string(info.param + 1); });
 
+TEST_P(WorkbookFormatTest, FormulasAreSavedWithTheirResults) {
+    if (!python)
+        GTEST_SKIP() << "python3-xlrd is not installed";
+    AutoValue app;
+    ole.ExcelStart(false, app);
+    ole.WorkbookAdd(1, workbook);
+    ole.CellValueSet("Tabelle1", 1, AutoValue(2.0), 1, workbook);
+    ole.CellValueSet("Tabelle1", 2, AutoValue(3.5), 1, workbook);
+    ole.RangeFormulaSet("Tabelle1", "B1", "=SUM(A1:A2)*2", workbook);
+    ole.RangeFormulaSet("Tabelle1", "B2", "=IF(A1<A2,\"kleiner \x80\",\"\")", workbook);
+    ole.RangeFormulaSet("Tabelle1", "B3", "=$A$1^3+ROUND(A2,0)", workbook);
+    const fs::path file = folder / (std::string("formeln") + GetParam());
+    ole.WorkbookSaveAs(file.string(), false, workbook);
+    ASSERT_TRUE(boxes.shown.empty()) << boxes.shown[0].text;
+
+    const ReadWorkbook book = read(file);
+    ASSERT_EQ(book.sheets.size(), 1u);
+    const auto& cells = book.sheets[0].cells;
+    EXPECT_EQ(cells.at({0, 1}).type, "number");
+    EXPECT_EQ(std::stod(cells.at({0, 1}).value), 11.0);
+    EXPECT_EQ(cells.at({1, 1}).type, "text");
+    EXPECT_EQ(cells.at({1, 1}).value, "kleiner €");
+    EXPECT_EQ(std::stod(cells.at({2, 1}).value), 12.0);
+    if (std::string(GetParam()) == ".xls") {
+        const auto& formulas = book.sheets[0].formulas;
+        EXPECT_EQ(formulas.at({0, 1}), "SUM(A1:A2)*2.0");
+        EXPECT_EQ(formulas.at({1, 1}), "IF(A1<A2,\"kleiner €\",\"\")");
+        EXPECT_EQ(formulas.at({2, 1}), "$A$1^3.0+ROUND(A2,0.0)");
+    }
+}
+
 TEST_F(WorkbookFileTest, LongSheetGoesOnContinuationSheetsInXlsEachStartingWithTheHeader) {
     if (!python)
         GTEST_SKIP() << "python3-xlrd is not installed";
@@ -215,6 +246,63 @@ TEST_F(WorkbookFileTest, LongSheetGoesOnContinuationSheetsInXlsEachStartingWithT
     ASSERT_EQ(whole.sheets.size(), 2u);
     EXPECT_EQ(whole.sheets[0].rows, Rows);
     EXPECT_EQ(std::stod(whole.sheets[0].cells.at({Rows - 1, 1}).value), Rows);
+}
+
+TEST_F(WorkbookFileTest, LongAndUnicodeTextsSurviveTheSplitsOfTheSharedStringTable) {
+    if (!python)
+        GTEST_SKIP() << "python3-xlrd is not installed";
+    // Texts of 8-bit and of 16-bit characters, some longer than one record, so that texts are cut at
+    // record boundaries in both character sizes.
+    std::vector<std::string> texts;
+    for (int i = 0; i < 600; ++i) {
+        const std::string repeated = i % 2 ? "\x80\x96" : "\xe4\xf6";
+        std::string text;
+        for (int n = 0; n < 10 + i % 97; ++n)
+            text += repeated;
+        texts.push_back(text + std::to_string(i));
+    }
+    texts.push_back(std::string(20000, 'x') + "!");
+    texts.push_back(std::string(9000, '\x80'));
+    AutoValue app;
+    ole.ExcelStart(false, app);
+    ole.WorkbookAdd(1, workbook);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        ole.CellValueSet("Tabelle1", static_cast<int>(i) + 1, AutoValue(texts[i]), 1, workbook);
+    const fs::path file = folder / "texte.xls";
+    ole.WorkbookSaveAs(file.string(), false, workbook);
+    ASSERT_TRUE(boxes.shown.empty()) << boxes.shown[0].text;
+
+    const ReadWorkbook book = read(file);
+    ASSERT_EQ(book.sheets.size(), 1u);
+    ASSERT_EQ(book.sheets[0].rows, static_cast<int>(texts.size()));
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(book.sheets[0].cells.at({static_cast<int>(i), 0}).value, cp1252ToUtf8(texts[i]))
+            << "row " << i;
+}
+
+TEST_F(WorkbookFileTest, WorkbookOfSeveralMegabytesReadsBackWhole) {
+    if (!python)
+        GTEST_SKIP() << "python3-xlrd is not installed";
+    // Beyond about 7 MB the file's sector table no longer fits its header and goes on in extra sectors.
+    constexpr int Rows = 900;
+    AutoValue app;
+    ole.ExcelStart(false, app);
+    ole.WorkbookAdd(1, workbook);
+    const auto text = [](int row) {
+        return std::to_string(row) + std::string(10000, static_cast<char>('a' + row % 26));
+    };
+    for (int r = 1; r <= Rows; ++r)
+        ole.CellValueSet("Tabelle1", r, AutoValue(text(r)), 1, workbook);
+    const fs::path file = folder / "gross.xls";
+    ole.WorkbookSaveAs(file.string(), false, workbook);
+    ASSERT_TRUE(boxes.shown.empty()) << boxes.shown[0].text;
+    ASSERT_GT(fs::file_size(file), 8'000'000u);
+
+    const ReadWorkbook book = read(file);
+    ASSERT_EQ(book.sheets.size(), 1u);
+    ASSERT_EQ(book.sheets[0].rows, Rows);
+    for (int r : {1, 450, Rows})
+        EXPECT_EQ(book.sheets[0].cells.at({r - 1, 0}).value, text(r));
 }
 
 TEST_F(WorkbookFileTest, SavingAgainReplacesTheWorkbook) {

@@ -64,13 +64,15 @@ ReadWorkbook readWorkbook(const std::string& python, const std::string& path, in
     while (std::getline(lines, line)) {
         const auto f = split(line);
         if (f[0] == "S" && f.size() == 4) {
-            book.sheets.push_back({f[2], std::stoi(f[3]), {}, {}});
+            book.sheets.push_back({f[2], std::stoi(f[3]), {}, {}, {}});
         } else if (f[0] == "C" && f.size() >= 8) {
             std::string value = f[7];
             for (std::size_t i = 8; i < f.size(); ++i)
                 value += "\t" + f[i];
             book.sheets.at(std::stoul(f[1])).cells[{std::stoi(f[2]), std::stoi(f[3])}] = {f[4], f[5], f[6],
                                                                                           value};
+        } else if (f[0] == "F" && f.size() == 5) {
+            book.sheets.at(std::stoul(f[1])).formulas[{std::stoi(f[2]), std::stoi(f[3])}] = f[4];
         } else if (f[0] == "W" && f.size() == 4) {
             book.sheets.at(std::stoul(f[1])).widths[std::stoi(f[2])] = std::stod(f[3]);
         } else {

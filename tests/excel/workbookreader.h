@@ -17,8 +17,9 @@ struct ReadCell {
 struct ReadSheet {
     std::string name;
     int rows = 0;
-    std::map<std::pair<int, int>, ReadCell> cells; // 0-based (row, column)
-    std::map<int, double> widths;                  // column widths set in the file, in characters
+    std::map<std::pair<int, int>, ReadCell> cells;       // 0-based (row, column)
+    std::map<int, double> widths;                        // column widths set in the file, in characters
+    std::map<std::pair<int, int>, std::string> formulas; // .xls only: formulas as the reader decompiles them
 };
 
 struct ReadWorkbook {
