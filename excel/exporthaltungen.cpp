@@ -6,6 +6,7 @@
 #include "excel/texcelole.h"
 #include "record/cp1252.h"
 #include "record/fixedtext.h"
+#include "record/haltungrecord.h"
 #include "record/listing.h"
 
 #include <cstdio>
@@ -67,7 +68,7 @@ std::array<std::optional<AutoValue>, ExportColumns> observationRow(std::string_v
     row[8] = text(lengthValue(r.untLaengeText.view()));
     row[9] = text(r.againstFlow() ? "gegen FR" : "in FR");
     row[10] = text(r.profilart.view());
-    row[11] = text(r.profilHoehe.str() + " / " + r.profilBreite.str() + " mm");
+    row[11] = text(FormatProfile(r));
     row[12] = text(r.material.view());
     row[13] = text(r.videokassette.view());
     row[14] = AutoValue(z.station);
@@ -75,9 +76,7 @@ std::array<std::optional<AutoValue>, ExportColumns> observationRow(std::string_v
     row[15] = text(code);
     row[16] = text(trimRight(z.langtext.view()));
     row[17] = text(trimRight(z.textzusatz.view()));
-    // Quantities, crack width and clock positions only for codes without an "I" in the first two places.
-    const bool inspectionCode = (code.size() > 0 && code[0] == 'I') || (code.size() > 1 && code[1] == 'I');
-    if (!inspectionCode) {
+    if (!OmitsQuantities(z)) {
         row[18] = text(trimRight(z.quant1.view()));
         row[19] = text(trimRight(z.quant2.view()));
         row[20] = text(trimRight(z.rissbreite.view()));

@@ -39,9 +39,6 @@ std::span<const ZustandEntry> Observations(const HaltungRecord& record) noexcept
     return {record.zustaende.data(), count};
 }
 
-bool OmitsQuantities(const ZustandEntry& zustand) noexcept {
-    return zustand.kuerzel[0] == 'I' || zustand.kuerzel[1] == 'I';
-}
 
 std::string FormatStation(double station) {
     // %.2f of a huge station writes hundreds of digits; the row shows what fits the buffer.
@@ -50,10 +47,14 @@ std::string FormatStation(double station) {
     return text;
 }
 
-std::string FormatProfile(const HaltungRecord& record) {
-    std::string text(record.profilHoehe.view());
-    text += " / ";
-    text += record.profilBreite.view();
-    text += " mm";
-    return text;
+void Line(Canvas& canvas, int x1, int y1, int x2, int y2) {
+    canvas.moveTo(x1, y1);
+    canvas.lineTo(x2, y2);
+}
+
+void Triangle(Canvas& canvas, CanvasPoint a, CanvasPoint b, CanvasPoint c) {
+    canvas.moveTo(a.x, a.y);
+    canvas.lineTo(b.x, b.y);
+    canvas.lineTo(c.x, c.y);
+    canvas.lineTo(a.x, a.y);
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "graphic/canvas.h"
+
 struct HaltungRecord;
 struct ZustandEntry;
 
@@ -27,11 +29,8 @@ std::string_view EndManhole(const HaltungRecord& record) noexcept;
 // The observations of the record: slots 0 .. zustandCount - 1.
 std::span<const ZustandEntry> Observations(const HaltungRecord& record) noexcept;
 
-// Observations whose code has "I" as its first or second character show no quantities, crack width and
-// clock positions.
-bool OmitsQuantities(const ZustandEntry& zustand) noexcept;
-
 // A station as its row shows it: "%.2f".
 std::string FormatStation(double station);
-// Profile height and width: "%s / %s mm".
-std::string FormatProfile(const HaltungRecord& record);
+// A line from (x1, y1) to (x2, y2), and the outline of a triangle closing at its first corner.
+void Line(Canvas& canvas, int x1, int y1, int x2, int y2);
+void Triangle(Canvas& canvas, CanvasPoint a, CanvasPoint b, CanvasPoint c);

@@ -17,18 +17,6 @@ CanvasFont Arial(double points) {
     return CanvasFont{"Arial", points, 0, false};
 }
 
-void Line(Canvas& canvas, int x1, int y1, int x2, int y2) {
-    canvas.moveTo(x1, y1);
-    canvas.lineTo(x2, y2);
-}
-
-void Triangle(Canvas& canvas, CanvasPoint a, CanvasPoint b, CanvasPoint c) {
-    canvas.moveTo(a.x, a.y);
-    canvas.lineTo(b.x, b.y);
-    canvas.lineTo(c.x, c.y);
-    canvas.lineTo(a.x, a.y);
-}
-
 // Everything PrintSectionPage needs for one page.
 struct PageFrame {
     const PrintLayout& l;

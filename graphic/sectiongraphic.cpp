@@ -28,18 +28,6 @@ int StationY(int y0, double station) noexcept {
     return SaturatingTrunc(y0 + StationScale * station);
 }
 
-void Line(Canvas& canvas, int x1, int y1, int x2, int y2) {
-    canvas.moveTo(x1, y1);
-    canvas.lineTo(x2, y2);
-}
-
-void Triangle(Canvas& canvas, CanvasPoint a, CanvasPoint b, CanvasPoint c) {
-    canvas.moveTo(a.x, a.y);
-    canvas.lineTo(b.x, b.y);
-    canvas.lineTo(c.x, c.y);
-    canvas.lineTo(a.x, a.y);
-}
-
 void DrawHeader(const HaltungRecord& record, Canvas& canvas, const FrameBounds& f) {
     const int l = f.left, t = f.top;
     canvas.setBrush(Silver);

@@ -3,6 +3,7 @@
 #include "record/fixedtext.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 // Drawing units (screen pixels) per metre of station.
@@ -66,3 +67,10 @@ struct HaltungRecord {
 
     friend bool operator==(const HaltungRecord&, const HaltungRecord&) = default;
 };
+
+// Observations whose code has "I" as its first or second character carry no quantities, crack width and
+// clock positions: the graphic, the printout and the export leave those columns empty for them.
+bool OmitsQuantities(const ZustandEntry& zustand) noexcept;
+
+// Profile height and width as every view of the section shows them: "%s / %s mm".
+std::string FormatProfile(const HaltungRecord& record);
