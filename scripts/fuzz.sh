@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the fuzz target for the given number of seconds (default 60) from the committed seed corpus.
-# Build it first: cmake --preset fuzz && cmake --build build-fuzz
+# Build it first: cmake --preset fuzz && cmake --build build-fuzz --target fuzz_isybau
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}

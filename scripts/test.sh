@@ -20,5 +20,5 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 echo "== fuzz run"
 cmake --preset fuzz >/dev/null
-cmake --build build-fuzz -j"$jobs"
+cmake --build build-fuzz -j"$jobs" --target fuzz_isybau
 ./scripts/fuzz.sh "${TELMORA_FUZZ_SECONDS:-60}"
