@@ -1,0 +1,19 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class PrintDevice;
+
+// The printer of a serial print as the print dialog gives it.
+struct SerialPrinter {
+    std::unique_ptr<PrintDevice> device; // takes every job of the run; nullptr when the user cancelled
+    std::string name;                    // the printer's name as the installed printers list it (Windows-1252)
+};
+
+// The print dialog as the serial print uses it: the user picks a printer for a run of jobs or cancels.
+class SerialPrinterChoice {
+public:
+    virtual ~SerialPrinterChoice() = default;
+    virtual SerialPrinter chooseSerialPrinter() = 0;
+};
