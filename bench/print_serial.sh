@@ -9,11 +9,11 @@ observations=${2:-20}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 build/bench/load_bench sections "$dir/netz.h" "$sections" "$observations"
-start=$(date +%s.%N)
-/usr/bin/time -f "%M" -o "$dir/peak" build/telmora-batch print "$dir/netz.h" --out "$dir/pdf" > "$dir/written"
-end=$(date +%s.%N)
+/usr/bin/time -f "%e %U %S %M" -o "$dir/time" build/telmora-batch print "$dir/netz.h" --out "$dir/pdf" > "$dir/written"
+read -r wall user sys peak < "$dir/time"
 written=$(wc -l < "$dir/written")
-seconds=$(echo "$end - $start" | bc -l)
-printf 'print %d sections x %d observations: %d PDF files, %.1f s, %.0f sections/s, peak %s KB, %s MB of PDF\n' \
-    "$sections" "$observations" "$written" "$seconds" "$(echo "$written / $seconds" | bc -l)" \
-    "$(cat "$dir/peak")" "$(du -sm "$dir/pdf" | cut -f1)"
+# The machine may be shared: the rate on processor time says what one free core would do.
+printf 'print %d sections x %d observations: %d PDF files (%s MB) in %.1f s = %.0f sections/s; ' \
+    "$sections" "$observations" "$written" "$(du -sm "$dir/pdf" | cut -f1)" "$wall" "$(echo "$written / $wall" | bc -l)"
+printf 'processor time %.1f s = %.0f sections/s; peak %s KB\n' \
+    "$(echo "$user + $sys" | bc -l)" "$(echo "$written / ($user + $sys)" | bc -l)" "$peak"
