@@ -26,9 +26,13 @@ SerialPrinter QtPrinterChoice::chooseSerialPrinter() {
     QPrintDialog dialog(&m_printer, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    if (m_printer.outputFormat() == QPrinter::PdfFormat) {
-        const QString folder = QFileInfo(m_printer.outputFileName()).absolutePath();
+    return SerialPrinterFor(m_printer);
+}
+
+SerialPrinter QtPrinterChoice::SerialPrinterFor(QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString folder = QFileInfo(printer.outputFileName()).absolutePath();
         return {PdfPrintDevice::IntoFolder(folder), fromQString(QDir::toNativeSeparators(folder))};
     }
-    return {std::make_unique<PrinterPrintDevice>(m_printer), fromQString(m_printer.printerName())};
+    return {std::make_unique<PrinterPrintDevice>(printer), fromQString(printer.printerName())};
 }

@@ -17,6 +17,8 @@ public:
     // For a serial print, PDF output to a file works as a PDF printer driver does: every job writes a
     // file named after its title into the folder of the chosen file.
     SerialPrinter chooseSerialPrinter() override;
+    // The serial print's printer for the printer as the dialog left it.
+    static SerialPrinter SerialPrinterFor(QPrinter& printer);
     QPrinter& printer() noexcept { return m_printer; }
 
 private:

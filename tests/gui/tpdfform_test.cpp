@@ -6,12 +6,15 @@
 #include "app/tmainform.h"
 #include "graphic/pdfprintdevice.h"
 #include "graphic/printdevice.h"
+#include "graphic/printsectiongraphic.h"
+#include "graphic/qtprinterchoice.h"
 #include "graphic/serialprinterchoice.h"
 #include "graphic/tpdfform.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -214,6 +217,23 @@ TEST_F(TPDFFormTest, CloseEmptiesTheMessageLine) {
     EXPECT_FALSE(errLabel().isEmpty());
     child<QPushButton>("SerCloseBtn")->click();
     EXPECT_TRUE(errLabel().isEmpty());
+}
+
+TEST(SerialPrinterFor, PdfOutputToAFileWritesEachJobIntoItsFolder) {
+    TempFolder folder("serialprinter");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString((folder.path() / "gewaehlt.pdf").string()));
+    const SerialPrinter chosen = QtPrinterChoice::SerialPrinterFor(printer);
+    ASSERT_TRUE(chosen.device);
+    EXPECT_EQ(chosen.name, folder.path().string());
+    PrintJobSettings settings;
+    for (const char* title : {"7.pdf", "8.pdf"}) {
+        settings.jobTitle = title;
+        EXPECT_TRUE(PrintSectionGraphic(*chosen.device, HaltungRecord{}, settings).printed());
+    }
+    EXPECT_EQ(QDir(QString::fromStdString(folder.path().string())).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{"7.pdf", "8.pdf"}));
 }
 
 } // namespace
