@@ -71,7 +71,8 @@ int runPrint(const BatchArgs& args) {
     if (!toGiven)
         to = std::to_string(state.HaltungCount);
     // The numbers are checked as the dialog checks its fields, before anything is written.
-    const SerialPrintRange range = CheckSerialPrintRange(utf8ToCp1252(from), utf8ToCp1252(to), state.HaltungCount);
+    const SerialPrintRange range =
+        CheckSerialPrintRange(utf8ToCp1252(from), utf8ToCp1252(to), state.HaltungCount);
     if (!range.valid()) {
         writeUtf8(stderr, range.message);
         std::fputc('\n', stderr);

@@ -5,12 +5,12 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QFile>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -71,8 +71,8 @@ bool PdfPrintDevice::beginDocument(std::string_view title) {
     // never shows half a printout. Unlike QSaveFile this does not force every file onto the disk: a
     // serial print writes hundreds of them.
     const QFileInfo target(m_lastFile);
-    m_out = std::make_unique<QFile>(target.dir().filePath(QLatin1Char('.') + target.fileName() +
-                                                          QLatin1String(".telmora-part")));
+    m_out = std::make_unique<QFile>(
+        target.dir().filePath(QLatin1Char('.') + target.fileName() + QLatin1String(".telmora-part")));
     if (!m_out->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         m_error = "Die Datei " + fromQString(QDir::toNativeSeparators(m_lastFile)) +
                   " kann nicht geschrieben werden.";

@@ -13,8 +13,8 @@ std::string WithNumber(const char* before, long long number, const char* after =
 
 } // namespace
 
-SerialPrintEnd SerialPrint::SerDruckBtnClick(std::string_view vonText, std::string_view bisText, MainState& state,
-                                             PrintDevice& device, SerialPrintView& view) {
+SerialPrintEnd SerialPrint::SerDruckBtnClick(std::string_view vonText, std::string_view bisText,
+                                             MainState& state, PrintDevice& device, SerialPrintView& view) {
     view.setErrLabel(" ");
     const SerialPrintRange range = CheckSerialPrintRange(vonText, bisText, state.HaltungCount);
     if (!range.valid()) {
@@ -46,7 +46,8 @@ SerialPrintEnd SerialPrint::run(long long von, long long bis, MainState& state, 
         if (state.HaltungFound == 0) {
             // The record still holds the previous section; printing it under this number would be wrong.
             view.notice(SerialPrintNotice::NotFound, n,
-                        WithNumber("Die Haltung mit der lfd.Nr. ", n, " wurde nicht gefunden und wird nicht gedruckt."));
+                        WithNumber("Die Haltung mit der lfd.Nr. ", n,
+                                   " wurde nicht gefunden und wird nicht gedruckt."));
             continue;
         }
         view.setErrLabel(WithNumber("erstellt wird lfd.Nr. ", n));

@@ -49,5 +49,6 @@ public:
     int SerialPrintCancel = 0;
 
 private:
-    SerialPrintEnd run(long long von, long long bis, MainState& state, PrintDevice& device, SerialPrintView& view);
+    SerialPrintEnd run(long long von, long long bis, MainState& state, PrintDevice& device,
+                       SerialPrintView& view);
 };

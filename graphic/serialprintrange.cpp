@@ -34,7 +34,8 @@ std::string WithCount(const char* format, long long haltungCount) {
 
 } // namespace
 
-SerialPrintRange CheckSerialPrintRange(std::string_view vonText, std::string_view bisText, long long haltungCount) {
+SerialPrintRange CheckSerialPrintRange(std::string_view vonText, std::string_view bisText,
+                                       long long haltungCount) {
     SerialPrintRange range;
     const NumberClass vonClass = Classify(vonText);
     if (vonClass == NumberClass::Digits)
@@ -52,7 +53,8 @@ SerialPrintRange CheckSerialPrintRange(std::string_view vonText, std::string_vie
     const NumberClass bisClass = Classify(bisText);
     if (bisClass == NumberClass::Digits)
         range.bis = DigitsValue(bisText);
-    if (bisClass != NumberClass::Digits || range.bis < 1 || range.bis < range.von || range.bis > haltungCount) {
+    if (bisClass != NumberClass::Digits || range.bis < 1 || range.bis < range.von ||
+        range.bis > haltungCount) {
         range.field = SerialPrintField::Bis;
         if (bisClass == NumberClass::Negative)
             range.message = "bis-Wert darf nicht negativ sein";

@@ -21,4 +21,5 @@ inline constexpr std::size_t SerialPrintFieldLength = 11;
 
 // Checks the texts of "von lfd.Nummer" and "bis lfd.Nummer": both whole numbers from 1 to haltungCount,
 // bis not below von. Only the first field at fault gets a message.
-SerialPrintRange CheckSerialPrintRange(std::string_view vonText, std::string_view bisText, long long haltungCount);
+SerialPrintRange CheckSerialPrintRange(std::string_view vonText, std::string_view bisText,
+                                       long long haltungCount);

@@ -100,7 +100,9 @@ void TPDFForm::SerDruckBtnClick() {
                                    *m_device, *this);
 }
 
-void TPDFForm::SerCancelBtnClick() { m_serialPrint.SerCancelBtnClick(); }
+void TPDFForm::SerCancelBtnClick() {
+    m_serialPrint.SerCancelBtnClick();
+}
 
 void TPDFForm::SerCloseBtnClick() {
     ErrLabel->clear();
@@ -132,7 +134,9 @@ void TPDFForm::setRunning(bool running) {
     SerCloseBtn->setEnabled(!running);
 }
 
-void TPDFForm::processEvents() { QApplication::processEvents(); }
+void TPDFForm::processEvents() {
+    QApplication::processEvents();
+}
 
 void TPDFForm::jobPrinted(long long, std::string_view) {}
 

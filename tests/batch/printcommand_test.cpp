@@ -15,7 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool HaveTool(const char* tool) { return runCommand(std::string("command -v ") + tool + " >/dev/null 2>&1").status == 0; }
+bool HaveTool(const char* tool) {
+    return runCommand(std::string("command -v ") + tool + " >/dev/null 2>&1").status == 0;
+}
 
 class BatchPrint : public ::testing::Test {
 protected:
@@ -32,7 +34,8 @@ protected:
 
 TEST_F(BatchPrint, WritesOnePdfPerSectionOfTheRange) {
     const std::string out = dir("pdf");
-    const CommandResult r = runCommand(batchCommand("print " + samplePath() + " --out " + out + " --from 2 --to 4"));
+    const CommandResult r =
+        runCommand(batchCommand("print " + samplePath() + " --out " + out + " --from 2 --to 4"));
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out, out + "/2.pdf\n" + out + "/3.pdf\n" + out + "/4.pdf\n");
     std::vector<std::string> names;
@@ -51,7 +54,7 @@ TEST_F(BatchPrint, WritesOnePdfPerSectionOfTheRange) {
     EXPECT_GE(n, 1);
     CommandResult text = runCommand("pdftotext " + out + "/2.pdf - | tr -d ' '");
     for (const std::string& expected : {std::string("BRESKIngenieureGmbHBerlin"), std::string("Startschacht"),
-                                       "1/" + std::to_string(n), std::string("kanalnetz.h")})
+                                        "1/" + std::to_string(n), std::string("kanalnetz.h")})
         EXPECT_NE(text.out.find(expected), std::string::npos) << expected;
 }
 
@@ -78,14 +81,16 @@ TEST_F(BatchPrint, ExitStatusesAndMessages) {
         {"print " + sample + " --out", 64, ""},
         {"print " + sample + " --out " + dir("o") + " --from", 64, ""},
         {"print " + sample + " --out " + dir("o") + " --frob 1", 64, ""},
-        {"print " + sample + " --out " + dir("o") + " --from 0", 64, "von-Wert ist ung\xC3\xBCltig ( >0 und <=10 )\n"},
+        {"print " + sample + " --out " + dir("o") + " --from 0", 64,
+         "von-Wert ist ung\xC3\xBCltig ( >0 und <=10 )\n"},
         {"print " + sample + " --out " + dir("o") + " --from 3a", 64, "von-Wert ist kein Ganzzahlwert\n"},
         {"print " + sample + " --out " + dir("o") + " --from 5 --to 4", 64,
          "bis-Wert ist ung\xC3\xBCltig ( >0  und  >=von-Wert  und  <=10 )\n"},
         {"print " + sample + " --out " + dir("o") + " --to 11", 64,
          "bis-Wert ist ung\xC3\xBCltig ( >0  und  >=von-Wert  und  <=10 )\n"},
         {"print " + sample + " --out " + dir("datei") + " --to 1", 4, ""},
-        {"graphic " + sample + " 11 --out " + dir("a.png"), 3, "Die Haltung mit der lfd.Nr. 11 wurde nicht gefunden.\n"},
+        {"graphic " + sample + " 11 --out " + dir("a.png"), 3,
+         "Die Haltung mit der lfd.Nr. 11 wurde nicht gefunden.\n"},
         {"graphic " + sample + " 0 --out " + dir("a.png"), 64, ""},
         {"graphic " + sample + " 1", 64, ""},
         {"graphic " + dir("text.h") + " 1 --out " + dir("a.png"), 1, ""},
@@ -115,8 +120,8 @@ TEST_F(BatchPrint, GraphicIsAsWideAsTheFrameAndHoldsTheEndManhole) {
     const Case cases[] = {{1, 421, 421}, {8, 167, 232}};
     for (const Case& c : cases) {
         const std::string png = dir("h.png");
-        const CommandResult r = runCommand(batchCommand("graphic " + samplePath() + " " + std::to_string(c.number) +
-                                                        " --out " + png));
+        const CommandResult r = runCommand(
+            batchCommand("graphic " + samplePath() + " " + std::to_string(c.number) + " --out " + png));
         ASSERT_EQ(r.status, 0);
         EXPECT_EQ(r.out, png + "\n");
         // The size from the PNG header, read by python rather than by Qt.

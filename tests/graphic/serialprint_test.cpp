@@ -85,7 +85,8 @@ protected:
     }
 
     std::string m_path =
-        (std::filesystem::temp_directory_path() / ("telmora_serial_" + std::to_string(::getpid()) + ".h")).string();
+        (std::filesystem::temp_directory_path() / ("telmora_serial_" + std::to_string(::getpid()) + ".h"))
+            .string();
     MainState state;
     RecordingPrintDevice device{480, 680};
     RecordingView view;
@@ -134,8 +135,8 @@ TEST(SerialPrintRange, RefusesEachFieldByItsClassWithFocusOnIt) {
 TEST_F(SerialPrintTest, InvalidNumbersPrintNothingAndLeaveTheDialogIdle) {
     loadSections(10);
     EXPECT_EQ(click("5", "4"), SerialPrintEnd::Invalid);
-    EXPECT_EQ(view.labels, (std::vector<std::string>{
-                               " ", "bis-Wert ist ung\xFCltig ( >0  und  >=von-Wert  und  <=10 )"}));
+    EXPECT_EQ(view.labels,
+              (std::vector<std::string>{" ", "bis-Wert ist ung\xFCltig ( >0  und  >=von-Wert  und  <=10 )"}));
     EXPECT_EQ(view.focus, SerialPrintField::Bis);
     EXPECT_TRUE(view.running.empty());
     EXPECT_TRUE(device.events().empty());
@@ -146,8 +147,9 @@ TEST_F(SerialPrintTest, PrintsOneJobPerSectionInOrderWithProgress) {
     EXPECT_EQ(click("3", "5"), SerialPrintEnd::Finished);
     EXPECT_EQ(begins(), (std::vector<std::string>{"3.pdf", "4.pdf", "5.pdf"}));
     EXPECT_EQ(view.printed, (std::vector<long long>{3, 4, 5}));
-    EXPECT_EQ(view.labelWhilePrinting, (std::vector<std::string>{"erstellt wird lfd.Nr. 3", "erstellt wird lfd.Nr. 4",
-                                                                 "erstellt wird lfd.Nr. 5"}));
+    EXPECT_EQ(view.labelWhilePrinting,
+              (std::vector<std::string>{"erstellt wird lfd.Nr. 3", "erstellt wird lfd.Nr. 4",
+                                        "erstellt wird lfd.Nr. 5"}));
     EXPECT_EQ(view.errLabel, "Seriendruck beendet");
     EXPECT_EQ(view.running, (std::vector<bool>{true, false}));
     EXPECT_FALSE(device.jobOpen());
@@ -186,9 +188,11 @@ TEST_F(SerialPrintTest, SkipsNumbersWithoutASectionAndSectionsWithTooManyPages) 
     ASSERT_EQ(view.notices.size(), 2u);
     EXPECT_EQ(view.notices[0].kind, SerialPrintNotice::TooManyPages);
     EXPECT_EQ(view.notices[0].number, 2);
-    EXPECT_NE(view.notices[0].message.find("mehr als 999 Seiten"), std::string::npos) << view.notices[0].message;
+    EXPECT_NE(view.notices[0].message.find("mehr als 999 Seiten"), std::string::npos)
+        << view.notices[0].message;
     EXPECT_EQ(view.notices[1].kind, SerialPrintNotice::NotFound);
-    EXPECT_EQ(view.notices[1].message, "Die Haltung mit der lfd.Nr. 4 wurde nicht gefunden und wird nicht gedruckt.");
+    EXPECT_EQ(view.notices[1].message,
+              "Die Haltung mit der lfd.Nr. 4 wurde nicht gefunden und wird nicht gedruckt.");
     EXPECT_EQ(view.errLabel, "Seriendruck beendet");
 }
 

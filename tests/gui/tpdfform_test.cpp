@@ -67,7 +67,8 @@ protected:
         main.setSerialPrintHook([this] { pdf.ShowSerialPrint(); });
         printers.folder = QString::fromStdString((folder.path() / "pdf").string());
         QDir().mkpath(printers.folder);
-        files.answers.push_back(folder.write("netz.h", isybauText(sectionsFrom({"S1", "S2", "S3", "S4", "S5"}))));
+        files.answers.push_back(
+            folder.write("netz.h", isybauText(sectionsFrom({"S1", "S2", "S3", "S4", "S5"}))));
         main.FileOpenClick();
         ASSERT_EQ(state.HaltungCount, 5);
     }
@@ -168,7 +169,8 @@ TEST_F(TPDFFormTest, CancelWhileTheSecondOfFivePrintsLeavesTwoFiles) {
     // The click is queued as a window event; only the events handled while the job prints deliver it.
     printers.onBegin = [this](std::string_view title) {
         if (title == "2.pdf")
-            QMetaObject::invokeMethod(child<QPushButton>("SerCancelBtn"), &QPushButton::click, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(child<QPushButton>("SerCancelBtn"), &QPushButton::click,
+                                      Qt::QueuedConnection);
     };
     printRange(QStringLiteral("1"), QStringLiteral("5"));
     EXPECT_EQ(written(), (QStringList{"1.pdf", "2.pdf"}));
@@ -186,7 +188,8 @@ TEST_F(TPDFFormTest, FailedJobIsReportedAndTheDialogIsIdleAgain) {
     printRange(QStringLiteral("1"), QStringLiteral("3"));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, "Meldung");
-    EXPECT_NE(boxes.shown[0].text.find("kann nicht geschrieben werden"), std::string::npos) << boxes.shown[0].text;
+    EXPECT_NE(boxes.shown[0].text.find("kann nicht geschrieben werden"), std::string::npos)
+        << boxes.shown[0].text;
     EXPECT_EQ(errLabel(), QStringLiteral("Seriendruck bei lfd.Nr. 1 wegen eines Druckfehlers beendet"));
     EXPECT_TRUE(child<QPushButton>("SerDruckBtn")->isEnabled());
     EXPECT_TRUE(child<QPushButton>("SerCloseBtn")->isEnabled());
@@ -232,7 +235,8 @@ TEST(SerialPrinterFor, PdfOutputToAFileWritesEachJobIntoItsFolder) {
         settings.jobTitle = title;
         EXPECT_TRUE(PrintSectionGraphic(*chosen.device, HaltungRecord{}, settings).printed());
     }
-    EXPECT_EQ(QDir(QString::fromStdString(folder.path().string())).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+    EXPECT_EQ(QDir(QString::fromStdString(folder.path().string()))
+                  .entryList(QDir::Files | QDir::Hidden, QDir::Name),
               (QStringList{"7.pdf", "8.pdf"}));
 }
 
