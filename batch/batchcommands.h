@@ -32,3 +32,6 @@ void writeUtf8(std::FILE* stream, std::string_view cp1252);
 int runList(const BatchArgs& args);
 int runRecord(const BatchArgs& args);
 int runExport(const BatchArgs& args);
+// Only in a build with Qt (TELMORA_BATCH_GRAPHICS): PDF and PNG output.
+int runPrint(const BatchArgs& args);
+int runGraphic(const BatchArgs& args);

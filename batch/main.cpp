@@ -24,6 +24,15 @@ const Command Commands[] = {
      "      PATH a folder: exports every *.h file of it, one workbook per file in exceldat/, or with\n"
      "      --one-workbook all into isybau_h.xls in the folder. --xlsx writes .xlsx workbooks instead.\n"
      "      Prints one line per workbook written."},
+#ifdef TELMORA_BATCH_GRAPHICS
+    {"print", runPrint, "print FILE --out DIR [--from N] [--to M]",
+     "Prints the section graphics of sections N to M (default: all) as \"Seriendruck\" does, one PDF\n"
+     "      file DIR/<n>.pdf per section: A4 portrait, the whole page printable, 1200 dots per inch.\n"
+     "      Prints one line per file written; sections that are not found are left out."},
+    {"graphic", runGraphic, "graphic FILE N --out IMAGE.png",
+     "Writes the section graphic of section N as the window draws it into a PNG image, 750 pixels\n"
+     "      wide, the frame's corner at its top-left (exit status 3 when section N is not found)."},
+#endif
 };
 
 void printHelp(std::FILE* stream) {

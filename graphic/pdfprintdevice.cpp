@@ -5,11 +5,14 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+
+#include <cstdio>
 
 #include <stdexcept>
 
@@ -64,8 +67,13 @@ bool PdfPrintDevice::beginDocument(std::string_view title) {
     abort();
     m_error.clear();
     m_lastFile = fileFor(title);
-    m_out = std::make_unique<QSaveFile>(m_lastFile);
-    if (!m_out->open(QIODevice::WriteOnly)) {
+    // The job is written beside its file under a hidden name and renamed when it is complete, so the file
+    // never shows half a printout. Unlike QSaveFile this does not force every file onto the disk: a
+    // serial print writes hundreds of them.
+    const QFileInfo target(m_lastFile);
+    m_out = std::make_unique<QFile>(
+        target.dir().filePath(QLatin1Char('.') + target.fileName() + QLatin1String(".telmora-part")));
+    if (!m_out->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         m_error = "Die Datei " + fromQString(QDir::toNativeSeparators(m_lastFile)) +
                   " kann nicht geschrieben werden.";
         close();
@@ -102,7 +110,11 @@ bool PdfPrintDevice::endDocument() {
     const bool painted = m_painter->end();
     m_painter.reset();
     m_writer.reset();
-    if (!painted || !m_out->commit()) {
+    bool written = painted && m_out->flush();
+    m_out->close();
+    written = written && m_out->error() == QFileDevice::NoError;
+    if (!written || std::rename(QFile::encodeName(m_out->fileName()).constData(),
+                                QFile::encodeName(m_lastFile).constData()) != 0) {
         m_error = "Die Datei " + fromQString(QDir::toNativeSeparators(m_lastFile)) +
                   " kann nicht geschrieben werden.";
         close();
@@ -122,8 +134,10 @@ void PdfPrintDevice::close() noexcept {
         m_painter->end();
     m_painter.reset();
     m_writer.reset();
-    if (m_out)
-        m_out->cancelWriting(); // the save file then leaves no file behind
+    if (m_out) {
+        m_out->close();
+        m_out->remove(); // an unfinished job leaves no file behind
+    }
     m_out.reset();
 }
 

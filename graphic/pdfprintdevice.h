@@ -8,7 +8,7 @@
 
 class QPainter;
 class QPdfWriter;
-class QSaveFile;
+class QFile;
 class QPainterCanvas;
 
 // Prints into PDF files: A4 portrait, the whole page printable, 1200 dots per inch, one file per job.
@@ -45,7 +45,7 @@ private:
     int m_pageWidth = 0;
     int m_pageHeight = 0;
     std::string m_error;
-    std::unique_ptr<QSaveFile> m_out;
+    std::unique_ptr<QFile> m_out; // the job in hand, under its hidden name
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainter> m_painter;
     std::unique_ptr<QPainterCanvas> m_canvas;

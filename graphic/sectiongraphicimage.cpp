@@ -13,9 +13,12 @@ QImage SectionGraphicImage(const HaltungRecord& record) {
     SectionGraphicView view;
     view.frameTop = 0;
     const FrameBounds frame = SectionGraphicFrame(record, view.windowWidth, view.frameTop);
-    if (frame.width <= 0 || frame.height <= 0 || frame.height > MaxSectionImageHeight)
+    // The frame's height rule leaves the end manhole, its name and the last rows below the frame; an
+    // image cut at the frame would lose them.
+    const int height = SectionGraphicBottom(record, view);
+    if (frame.width <= 0 || frame.height <= 0 || height > MaxSectionImageHeight)
         return {};
-    QImage image(frame.width, frame.height, QImage::Format_RGB32);
+    QImage image(frame.width, height, QImage::Format_RGB32);
     image.fill(QColor(216, 216, 216));
     QPainter painter(&image);
     painter.translate(-frame.left, 0);

@@ -10,9 +10,10 @@ struct HaltungRecord;
 // The tallest section graphic image that is rendered (in pixels).
 inline constexpr int MaxSectionImageHeight = 32767;
 
-// The section graphic as the window draws it, cut to its frame: an image exactly W x H with the
-// frame's corner at its top-left. A null image when the frame is empty or taller than
-// MaxSectionImageHeight.
+// The section graphic as the window draws it: an image as wide as the frame with the frame's corner at
+// its top-left, as high as the frame or, where the drawing reaches below the frame (end manhole, its
+// name, last rows), just as high as the drawing, on the window's grey. A null image when the frame is
+// empty or the image would be taller than MaxSectionImageHeight.
 QImage SectionGraphicImage(const HaltungRecord& record);
 
 // Writes SectionGraphicImage as a PNG file, through a temporary file in the same folder. Returns an

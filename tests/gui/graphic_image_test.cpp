@@ -32,11 +32,23 @@ std::string PngSize(const QString& path) {
     return text;
 }
 
-TEST(SectionGraphicImage, IsCutToTheFrame) {
+// Whether any pixel of rows top..bottom-1 differs from the window's grey.
+bool DrawnInRows(const QImage& image, int top, int bottom) {
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != QColor(216, 216, 216))
+                return true;
+    return false;
+}
+
+TEST(SectionGraphicImage, StartsAtTheFrameAndReachesDownToTheEndManholeName) {
     HaltungRecord r = Section(20.0);
     AddZustand(r, 3.0);
     const QImage image = SectionGraphicImage(r);
-    ASSERT_EQ(image.size(), QSize(750, 220));
+    // Frame 5 x 20 + 120 = 220 high; end manhole at 150 + 5 x 19 = 245, its name 25 below it.
+    ASSERT_EQ(image.size(), QSize(750, 285));
+    EXPECT_EQ(image.pixelColor(700, 230), QColor(216, 216, 216)); // below the frame: the window's grey
+    EXPECT_TRUE(DrawnInRows(image, 265, 285));                     // the end manhole's name
     EXPECT_EQ(image.pixelColor(0, 100), QColor(255, 255, 255));   // bevel, light left edge
     EXPECT_EQ(image.pixelColor(749, 100), QColor(128, 128, 128)); // dark right edge
     EXPECT_EQ(image.pixelColor(60, 200), QColor(128, 128, 192));  // pipe at X0 - L
@@ -51,7 +63,7 @@ TEST(SectionGraphicImage, SavesAPngThroughATemporaryFile) {
     const std::string size = PngSize(path);
     if (size.empty())
         GTEST_SKIP() << "python3 missing";
-    EXPECT_EQ(size, "750x220");
+    EXPECT_EQ(size, "750x285");
 }
 
 TEST(SectionGraphicImage, RefusesWhatCannotBeWritten) {
