@@ -27,7 +27,7 @@ int run(QApplication& app) {
     QtPrinterChoice printers;
 
     // Every window is created hidden at start, the main window first.
-    ProgramWindows windows({boxes, files, modals, printers, nullptr,
+    ProgramWindows windows({boxes, files, modals, printers, printers, nullptr,
                             QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString()});
     TMainForm& mainForm = windows.mainForm;
 

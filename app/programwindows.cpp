@@ -9,6 +9,7 @@ ProgramWindows::ProgramWindows(PlatformServices services)
       schSuchForm(mainForm, services.messages, &mainForm),
       grafikForm(state.Haltung, state.LoadedFileName, services.printers, services.messages, &mainForm),
       theoForm(&mainForm),
+      pdfForm(state, services.serialPrinters, services.messages, services.modals, &mainForm),
       excelOle(services.messages),
       excelExportForm(state, excelOle, exportState, services.messages, &mainForm),
       serienExportForm(state, excelOle, exportState, services.messages, services.folders, &mainForm),
@@ -17,6 +18,7 @@ ProgramWindows::ProgramWindows(PlatformServices services)
     mainForm.setSchSuchForm(&schSuchForm);
     mainForm.setTheoForm(&theoForm);
     mainForm.setShowSectionGraphicHook([this] { grafikForm.ShowSection(); });
+    mainForm.setSerialPrintHook([this] { pdfForm.ShowSerialPrint(); });
     mainForm.setExcelExportHook([this] { SBtn_ExcelExportClick(); });
     mainForm.setSeriesExportHook([this] { SerienExportSBtnClick(); });
     mainForm.setCloseHook([this] { FormClose(); });

@@ -10,6 +10,7 @@
 #include "excel/texcelole.h"
 #include "excel/tserienexportform.h"
 #include "graphic/tgrafikhuform.h"
+#include "graphic/tpdfform.h"
 
 #include <string>
 
@@ -18,13 +19,15 @@ class FolderPrompt;
 class MessageBoxes;
 class ModalDialogs;
 class PrinterChoice;
+class SerialPrinterChoice;
 
 // What the windows ask of the platform: message boxes, file and folder choice, modal dialogs, printers.
 struct PlatformServices {
     MessageBoxes& messages;
     FileChooser& files;
     ModalDialogs& modals;
-    PrinterChoice& printers;
+    PrinterChoice& printers;               // the print dialog of the graphic window
+    SerialPrinterChoice& serialPrinters;   // the same dialog, for a serial print
     FolderPrompt* folders = nullptr; // nullptr: the platform's folder dialog
     std::string programFile;         // the running program's own file, for the version line
 };
@@ -44,6 +47,7 @@ public:
     TSchSuchForm schSuchForm;
     TGrafikHUForm grafikForm;
     TTheoForm theoForm;
+    TPDFForm pdfForm;
     TExcelOle excelOle;
     TExcelExportForm excelExportForm;
     TSerienExportForm serienExportForm;

@@ -2,6 +2,7 @@
 #include "app/recordingmessageboxes.h"
 #include "graphic/printdevice.h"
 #include "graphic/printerchoice.h"
+#include "graphic/serialprinterchoice.h"
 #include "mainform_support.h"
 
 #include <QApplication>
@@ -13,9 +14,10 @@ namespace {
 
 using namespace testsupport;
 
-class NoPrinter final : public PrinterChoice {
+class NoPrinter final : public PrinterChoice, public SerialPrinterChoice {
 public:
     std::unique_ptr<PrintDevice> choosePrinter() override { return nullptr; }
+    SerialPrinter chooseSerialPrinter() override { return {}; }
 };
 
 class Program : public ::testing::Test {
@@ -28,9 +30,9 @@ protected:
 };
 
 TEST_F(Program, WindowsStartHiddenAndTheCommandsReachTheirWindows) {
-    ProgramWindows windows({m_messages, m_files, m_modals, m_printers, nullptr, ""});
+    ProgramWindows windows({m_messages, m_files, m_modals, m_printers, m_printers, nullptr, ""});
     for (QWidget* w : std::initializer_list<QWidget*>{&windows.mainForm, &windows.aboutForm, &windows.schSuchForm,
-                                                      &windows.grafikForm, &windows.theoForm,
+                                                      &windows.grafikForm, &windows.theoForm, &windows.pdfForm,
                                                       &windows.excelExportForm, &windows.serienExportForm})
         EXPECT_FALSE(w->isVisible());
 
@@ -61,10 +63,15 @@ TEST_F(Program, WindowsStartHiddenAndTheCommandsReachTheirWindows) {
     };
     windows.mainForm.SerienExportSBtnClick();
     EXPECT_EQ(m_modals.shown.back(), &windows.serienExportForm);
+
+    // "Seriendruck": a cancelled print dialog shows no serial print dialog.
+    const std::size_t shownBefore = m_modals.shown.size();
+    windows.mainForm.SBtn_pdf_SDClick();
+    EXPECT_EQ(m_modals.shown.size(), shownBefore);
 }
 
 TEST_F(Program, ClosingTheMainWindowQuitsAnApplicationThatAnExportStillHolds) {
-    ProgramWindows windows({m_messages, m_files, m_modals, m_printers, nullptr, ""});
+    ProgramWindows windows({m_messages, m_files, m_modals, m_printers, m_printers, nullptr, ""});
     windows.mainForm.FormClose(); // no export ran: nothing is started or touched
     EXPECT_TRUE(windows.excelOle.excelApplication().isEmpty());
     EXPECT_TRUE(m_messages.shown.empty());
