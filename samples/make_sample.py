@@ -69,10 +69,10 @@ def hi4(station, counter, image, code, zusatz='', q1='', q2='', crack='', pos_fr
     return line
 
 
-def observations(number, specs):
-    """specs: (station, code, extra dict) tuples; counters and image names follow the station."""
+def observations(number, rows):
+    """rows: (station, code, extra dict) tuples; counters and image names follow the station."""
     lines = []
-    for i, (station, code, extra) in enumerate(specs):
+    for i, (station, code, extra) in enumerate(rows):
         seconds = int(station * 4) + 10
         counter = '%02d%02d%02d%02d' % (0, seconds // 3600, (seconds // 60) % 60, seconds % 60)
         image = 'H%03dB%02d.JPG' % (number, i + 1)
