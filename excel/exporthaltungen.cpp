@@ -189,24 +189,7 @@ ExportOutcome ExportRun::cancel() {
     return ExportOutcome::Cancelled;
 }
 
-bool ExportRun::finish() {
-    ExportState& e = m_c.exportState;
-    TExcelOle& x = m_c.excel;
-    x.ColumnAutoFit(ExportSheetName, "A:Y", e.ExportWorkbook);
-    if (!ok())
-        return false;
-    x.WorkbookSaveAs(e.ExportTargetPath, false, e.ExportWorkbook);
-    if (!ok())
-        return false;
-    x.WorkbooksClose(e.ExportTargetPath);
-    if (!ok())
-        return false;
-    x.ExcelQuit();
-    if (!ok())
-        return false;
-    e.ExportWorkbook = AutoValue();
-    return true;
-}
+bool ExportRun::finish() { return finishExportWorkbook(m_c.excel, m_c.exportState); }
 
 ExportOutcome ExportRun::run() {
     MainState& state = m_c.state;
@@ -247,6 +230,23 @@ ExportOutcome ExportRun::run() {
 } // namespace
 
 ExportOutcome ExportHaltungen(ExportContext& context) { return ExportRun(context).run(); }
+
+bool finishExportWorkbook(TExcelOle& excel, ExportState& e) {
+    excel.ColumnAutoFit(ExportSheetName, "A:Y", e.ExportWorkbook);
+    if (excel.lastFailed())
+        return false;
+    excel.WorkbookSaveAs(e.ExportTargetPath, false, e.ExportWorkbook);
+    if (excel.lastFailed())
+        return false;
+    excel.WorkbooksClose(e.ExportTargetPath);
+    if (excel.lastFailed())
+        return false;
+    excel.ExcelQuit();
+    if (excel.lastFailed())
+        return false;
+    e.ExportWorkbook = AutoValue();
+    return true;
+}
 
 bool prepareMainWindowExport(const MainState& state, ExportState& e, MessageBoxes& messages,
                              std::string_view extension) {

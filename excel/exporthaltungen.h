@@ -52,6 +52,10 @@ enum class ExportOutcome { Done, Cancelled, Failed };
 // the first failed workbook operation (after its message): a failure is never reported as success.
 ExportOutcome ExportHaltungen(ExportContext& context);
 
+// Fits the columns of the sheet, saves the workbook under ExportTargetPath (alerts off), closes it and
+// quits the application; false at the first step that failed (after its message).
+bool finishExportWorkbook(TExcelOle& excel, ExportState& exportState);
+
 // The cells of one observation row, column A first; an empty cell is left out.
 std::array<std::optional<AutoValue>, ExportColumns> observationRow(std::string_view sourceName,
                                                                     const HaltungRecord& record,

@@ -13,17 +13,12 @@ namespace {
 
 // Saves, closes and quits the one workbook of the series; false when an operation failed.
 bool finishOneWorkbook(TExcelOle& excel, ExportState& e) {
-    excel.ColumnAutoFit(ExportSheetName, "A:Y", e.ExportWorkbook);
-    if (!excel.lastFailed())
-        excel.WorkbookSaveAs(e.ExportTargetPath, false, e.ExportWorkbook);
-    if (!excel.lastFailed())
-        excel.WorkbooksClose(e.ExportTargetPath);
-    const bool saved = !excel.lastFailed();
-    if (!excel.excelApplication().isEmpty())
-        excel.ExcelQuit();
+    const bool saved = finishExportWorkbook(excel, e);
+    if (!saved && !excel.excelApplication().isEmpty())
+        excel.ExcelQuit(); // leave no invisible application behind
     e.ExportWorkbook = AutoValue();
     e.ExportWorkbookReady = 0;
-    return saved && !excel.lastFailed();
+    return saved;
 }
 
 } // namespace
